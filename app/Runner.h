@@ -1,0 +1,10 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// The command-line runner: corvane [-C DIR] [--seed X] NAME [ANSWER ...].
+// Returns the exit status: 0 done, 1 an error reached the caller, 2 misuse.
+int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               bool terminalPrompts);

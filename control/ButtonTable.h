@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ClickContext.h"
+
+#include <array>
+#include <string_view>
+
+// One button of the control's surface, in twips as laid out at design time.
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    const char* tooltip;
+    int left;
+    int top;
+    int tabIndex;
+    ClickProcedure click;
+};
+
+// The twenty buttons, row by row. The surface, the wiring and the runner's
+// names all come from this table.
+extern const std::array<ButtonSpec, 20> kButtons;
+
+// The two calculators that no button triggers, reached by name.
+struct OperationSpec {
+    const char* name;
+    const char* description;
+    ClickProcedure run;
+};
+extern const std::array<OperationSpec, 2> kPrivateOperations;
+
+constexpr int kButtonWidth = 1215;
+constexpr int kButtonHeight = 300;
+
+// Case-insensitive lookup of a button; nullptr when there is none.
+const ButtonSpec* findButton(std::string_view name);
+const OperationSpec* findOperation(std::string_view name);

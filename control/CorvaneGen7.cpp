@@ -1,0 +1,108 @@
+#include "CorvaneGen7.h"
+
+#include "ButtonTable.h"
+#include "Clock.h"
+#include "QtDialogs.h"
+#include "QtPane.h"
+#include "RandomSource.h"
+#include "Seeder.h"
+#include "StartUp.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The surface is laid out in twips; at 96 dots an inch a pixel is 15 twips.
+constexpr int kTwipsPerPixel = 15;
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+QFont surfaceFont(const char* family, double points)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+struct CorvaneGen7::Surface {
+    explicit Surface(CorvaneGen7* control)
+        : label(new QLabel(control)), edit(new QTextEdit(control)), pane(edit), dialogs(control)
+    {
+    }
+
+    QLabel* label;
+    QTextEdit* edit;
+    QtPane pane;
+    QtDialogs dialogs;
+    SystemClock clock;
+};
+
+CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_unique<Surface>(this))
+{
+    setFont(surfaceFont("Times New Roman", 11.25));
+
+    QLabel* label = surface_->label;
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setFont(surfaceFont("Rockwell", 9.75));
+    label->setGeometry(fromTwips(360, 120, 7095, 735));
+    label->setText(QString::fromStdString(bannerCaption()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+
+    QTextEdit* edit = surface_->edit;
+    edit->setObjectName(QStringLiteral("RichTextBox1"));
+    edit->setAcceptRichText(false);
+    edit->setLineWrapMode(QTextEdit::NoWrap);
+    edit->setFont(surfaceFont("Courier New", 9.75));
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setToolTip(QString::fromUtf8(spec.tooltip));
+        button->setFont(surfaceFont("Rockwell", 9));
+        button->setGeometry(fromTwips(spec.left, spec.top, kButtonWidth, kButtonHeight));
+        button->setEnabled(spec.click != nullptr);
+        connect(button, &QPushButton::clicked, this, [this, click = spec.click] {
+            ClickContext context{surface_->pane, surface_->dialogs, RandomSource::process(),
+                                 surface_->clock, std::nullopt};
+            click(context);
+        });
+        tabOrder.emplace_back(spec.tabIndex, button);
+    }
+    tabOrder.emplace_back(20, label);
+    tabOrder.emplace_back(21, edit);
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+
+    writeWelcome(surface_->pane);
+    resize(sizeHint());
+}
+
+CorvaneGen7::~CorvaneGen7() = default;
+
+double CorvaneGen7::TheSeeder() { return ::TheSeeder(RandomSource::process(), surface_->clock); }
+
+QSize CorvaneGen7::sizeHint() const { return {7845 / kTwipsPerPixel, 6690 / kTwipsPerPixel}; }
+
+void CorvaneGen7::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The pane keeps its design-time place and grows with the control.
+    const QRect design = fromTwips(120, 2880, 7575, 3615);
+    surface_->edit->setGeometry(design.left(), design.top(),
+                                std::max(design.width(), width() - 2 * design.left()),
+                                std::max(design.height(), height() - design.top() - 195 / kTwipsPerPixel));
+}

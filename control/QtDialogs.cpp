@@ -1,0 +1,162 @@
+#include "QtDialogs.h"
+
+#include "QtPane.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QString q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string s(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// "All (*.*)|*.*" as a Qt name filter that, as on the original surface,
+// offers every file (Qt's "*.*" would ask for a dot in the name).
+QString nameFilter(const std::string& filter)
+{
+    const std::size_t bar = filter.find('|');
+    const std::string label = filter.substr(0, bar);
+    const std::string pattern = bar == std::string::npos ? "*" : filter.substr(bar + 1);
+    return q(label) + (pattern == "*.*" ? QStringLiteral(" (*)") : " (" + q(pattern) + ")");
+}
+
+} // namespace
+
+std::string QtDialogs::prompt(const std::string& text, const std::string& title,
+                              const std::string& defaultText)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(q(title));
+    dialog.setLabelText(q(text));
+    dialog.setTextValue(q(defaultText));
+    if (dialog.exec() != QDialog::Accepted)
+        return "";
+    return s(dialog.textValue());
+}
+
+void QtDialogs::message(const std::string& text, const std::string& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+std::optional<std::string> QtDialogs::fileDialog(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(parent_, q(request.title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(nameFilter(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.selectFile(q(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return s(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> QtDialogs::openFile(const FileDialogRequest& request)
+{
+    return fileDialog(request, false);
+}
+
+std::optional<std::string> QtDialogs::saveFile(const FileDialogRequest& request)
+{
+    return fileDialog(request, true);
+}
+
+PrintOutcome QtDialogs::printPane(Pane& pane)
+{
+    auto* qtPane = dynamic_cast<QtPane*>(&pane);
+    if (!qtPane)
+        return {PrintOutcome::Kind::Failed, "this pane cannot be printed"};
+    const bool selection = pane.selectionLength() > 0;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
+    if (selection)
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty()) {
+        // No printer on this machine: the page goes to a PDF file the user names.
+        const QString file = QFileDialog::getSaveFileName(parent_, QStringLiteral("Print to PDF File"),
+                                                          QStringLiteral("Corvane.pdf"),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (file.isEmpty())
+            return {};
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    }
+    qtPane->edit()->print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        return {PrintOutcome::Kind::Failed, "the printer reported an error"};
+    const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    return {PrintOutcome::Kind::Printed, s(where)};
+}
+
+std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
+{
+    // Qt's font dialog offers no colour, so it sits in a dialog of our own
+    // beside a colour button.
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* fonts = new QFontDialog(&dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    QFont start(q(initial.name));
+    start.setPointSizeF(initial.size);
+    fonts->setCurrentFont(start);
+
+    QColor colour = QColor::fromRgb(initial.colour);
+    auto* colourButton = new QPushButton(QStringLiteral("Colour..."), &dialog);
+    auto showColour = [colourButton, &colour] {
+        colourButton->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(colour.name()));
+    };
+    showColour();
+    QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {
+        const QColor picked = QColorDialog::getColor(colour, &dialog, QStringLiteral("Colour"));
+        if (picked.isValid()) {
+            colour = picked;
+            showColour();
+        }
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addWidget(colourButton);
+    row->addStretch();
+    row->addWidget(buttons);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(row);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QFont chosen = fonts->currentFont();
+    FontChoice choice;
+    choice.name = s(chosen.family());
+    choice.size = chosen.pointSizeF();
+    choice.bold = chosen.bold();
+    choice.italic = chosen.italic();
+    choice.strikethrough = chosen.strikeOut();
+    choice.underline = chosen.underline();
+    choice.colour = colour.rgb() & 0xFFFFFFu;
+    return choice;
+}

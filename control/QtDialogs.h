@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QWidget;
+
+// The modal boxes of the control, as Qt dialogs over the control's window.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+
+    std::string prompt(const std::string& text, const std::string& title,
+                       const std::string& defaultText) override;
+    void message(const std::string& text, const std::string& title) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    PrintOutcome printPane(Pane& pane) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+
+private:
+    std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);
+
+    QWidget* parent_;
+};

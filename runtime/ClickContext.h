@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+class Clock;
+class Dialogs;
+class Pane;
+class RandomSource;
+
+// What a click procedure works with: the pane, the dialogs, the random
+// source and the clock. The window, the runner and the tests each supply
+// their own, and run the very same procedures.
+struct ClickContext {
+    Pane& pane;
+    Dialogs& dialogs;
+    RandomSource& random;
+    Clock& clock;
+    // When set, every reseed uses this number instead of TheSeeder.
+    std::optional<double> fixedSeed;
+
+    // seed = TheSeeder; Reseed(seed). Returns the seed.
+    double reseed();
+    // Empties the pane and styles what comes next: "Courier", 10 points, bold.
+    void clearAndStyle(bool bold = true);
+    // Hands a report's exact text to the emptied pane and shows it.
+    void show(const std::string& report);
+};
+
+using ClickProcedure = void (*)(ClickContext&);
+
+// An error that the calculators without an error trap pass on to their
+// caller (a value that does not fit its 16-bit variable).
+class OverflowError : public std::runtime_error {
+public:
+    explicit OverflowError(const std::string& what) : std::runtime_error(what) {}
+};

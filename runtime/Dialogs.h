@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Pane.h"
+
+#include <optional>
+#include <string>
+
+// What a file dialog shows. The filter is the one of the original surface,
+// "All (*.*)|*.*", offering every file.
+struct FileDialogRequest {
+    std::string title;
+    std::string fileName; // suggested
+    std::string filter = "All (*.*)|*.*";
+    bool mustExist = false;
+};
+
+struct PrintOutcome {
+    enum class Kind { Cancelled, Printed, Failed } kind = Kind::Cancelled;
+    std::string detail; // where it went, or why it failed
+};
+
+// The modal boxes a click can show. Each returns what the user chose;
+// an empty optional (or "" from prompt) is Cancel.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A prompt with its text, title and default text; "" on Cancel.
+    virtual std::string prompt(const std::string& text, const std::string& title,
+                               const std::string& defaultText) = 0;
+    // A message box with OK.
+    virtual void message(const std::string& text, const std::string& title) = 0;
+
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+
+    // The print dialog, opened on "selection" when the pane has one, then the
+    // selection (or the whole text) printed.
+    virtual PrintOutcome printPane(Pane& pane) = 0;
+
+    // The font dialog, opened on the given font.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+};

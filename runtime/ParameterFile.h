@@ -1,0 +1,58 @@
+#pragma once
+
+#include "TextFile.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Dialogs;
+
+// A game's remembered answers ("Lotto6.INI"), one print statement per line
+// with "," between the values, each line ended by CR LF.
+class ParameterFile {
+public:
+    // valuesPerLine splits the values over lines ({1, 1} for two lines);
+    // empty means all on one line.
+    ParameterFile(std::string fileName, std::vector<double> defaults,
+                  std::vector<std::size_t> valuesPerLine = {});
+
+    // The remembered values. A missing file is created at once with the
+    // defaults, so it exists even when the user then cancels. Values are read
+    // in order, the last complete set standing; values the file lacks stay 0.
+    // A file that exists but cannot be read leaves the defaults.
+    std::vector<double> readOrCreate() const;
+    FileResult write(const std::vector<double>& values) const;
+
+    const std::string& fileName() const { return fileName_; }
+    std::string render(const std::vector<double>& values) const;
+
+private:
+    std::string fileName_;
+    std::vector<double> defaults_;
+    std::vector<std::size_t> valuesPerLine_;
+};
+
+struct ParameterPrompt {
+    std::string text;
+    std::string title;
+};
+
+// A game's check of one answer, given the remembered value: the value to
+// keep, or no value to end the command at once.
+using AnswerCheck =
+    std::function<std::optional<double>(std::size_t index, double answer, double remembered)>;
+
+// The form most lotto games use: an answer of 0 or less takes the remembered value.
+std::optional<double> keepRememberedWhenNotPositive(std::size_t index, double answer,
+                                                    double remembered);
+
+// Prompts each value in turn with Str of its remembered value as the default
+// text; Cancel, an empty or non-numeric answer reads as 0. Gives no values
+// when a check ends the command. The caller rewrites the file.
+std::optional<std::vector<double>> askParameters(Dialogs& dialogs,
+                                                 const std::vector<double>& remembered,
+                                                 const std::vector<ParameterPrompt>& prompts,
+                                                 const AnswerCheck& check);

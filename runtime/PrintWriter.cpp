@@ -1,0 +1,59 @@
+#include "PrintWriter.h"
+
+#include "TextFunctions.h"
+
+void PrintWriter::write(std::string_view piece)
+{
+    out_.append(piece);
+    // Columns count characters: UTF-8 continuation bytes take no column.
+    for (unsigned char c : piece)
+        if ((c & 0xC0) != 0x80)
+            ++column_;
+}
+
+PrintWriter& PrintWriter::number(double value)
+{
+    write(Str(value));
+    write(" ");
+    return *this;
+}
+
+PrintWriter& PrintWriter::single(float value)
+{
+    write(Str(value, Precision::Single));
+    write(" ");
+    return *this;
+}
+
+PrintWriter& PrintWriter::text(std::string_view value)
+{
+    write(value);
+    return *this;
+}
+
+PrintWriter& PrintWriter::zone()
+{
+    const int nextZone = ((column_ - 1) / 14 + 1) * 14 + 1;
+    out_.append(static_cast<std::size_t>(nextZone - column_), ' ');
+    column_ = nextZone;
+    return *this;
+}
+
+PrintWriter& PrintWriter::tab(int column)
+{
+    if (column < 1)
+        column = 1;
+    if (column_ > column) {
+        endLine();
+    }
+    out_.append(static_cast<std::size_t>(column - column_), ' ');
+    column_ = column;
+    return *this;
+}
+
+PrintWriter& PrintWriter::endLine()
+{
+    out_.append("\r\n");
+    column_ = 1;
+    return *this;
+}

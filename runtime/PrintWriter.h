@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+// The formatted print statement, writing into a text in memory. Each call is
+// one item or separator; ";" writes nothing, so it has no call.
+class PrintWriter {
+public:
+    // Numbers: a blank or "-", the digits, one trailing blank.
+    PrintWriter& number(double value);
+    PrintWriter& single(float value);
+    // Text is written unchanged.
+    PrintWriter& text(std::string_view value);
+    // "," : blanks up to the start of the next 14-column print zone.
+    PrintWriter& zone();
+    // Tab(n): blanks up to column n; past it, a new line and n - 1 blanks.
+    PrintWriter& tab(int column);
+    // The CR LF that ends a statement which ends with an item.
+    PrintWriter& endLine();
+
+    int column() const { return column_; }
+    const std::string& str() const { return out_; }
+    std::string take() { return std::move(out_); }
+    void reserve(std::size_t bytes) { out_.reserve(bytes); }
+
+private:
+    void write(std::string_view piece);
+
+    std::string out_;
+    int column_ = 1;
+};

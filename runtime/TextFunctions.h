@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How many significant digits a number keeps when written as text.
+enum class Precision { Single = 7, Double = 15 };
+
+// The shortest general form: no trailing zeros, no point for whole values,
+// a zero before the point, exponent form (1.5E+15) when the digits do not fit.
+std::string generalForm(double value, Precision precision = Precision::Double);
+
+// Str(x): a leading blank for x >= 0, "-" for negatives, no trailing blank.
+std::string Str(double value, Precision precision = Precision::Double);
+
+// Format(s, "@@@..."): s right-aligned in a field of `width` characters;
+// a longer s comes back whole.
+std::string Format(std::string_view text, std::size_t width);
+
+// String(n, ch).
+std::string String(std::size_t count, char ch);
+
+// Val(text): blanks, tabs and line feeds are skipped wherever they stand; a
+// sign, digits with one ".", an E or D exponent, or &H / &O prefixes. Reading
+// stops at the first other character; nothing numeric gives 0. A number
+// beyond the double range is an overflow: no value.
+std::optional<double> Val(std::string_view text);

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "ClickContext.h"
+#include "Clock.h"
+#include "MemoryPane.h"
+#include "RandomSource.h"
+#include "ScriptedDialogs.h"
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+#include <unistd.h>
+
+// A random source that repeats a fixed list of values.
+class FixedRandom : public RandomSource {
+public:
+    explicit FixedRandom(std::vector<float> values) : values_(std::move(values)) {}
+    void reseed(double) override {}
+    float next() override
+    {
+        const float value = values_[index_ % values_.size()];
+        ++index_;
+        return value;
+    }
+    std::size_t drawn() const { return index_; }
+
+private:
+    std::vector<float> values_;
+    std::size_t index_ = 0;
+};
+
+class FixedClock : public Clock {
+public:
+    FixedClock(float seconds, CalendarDate date) : seconds_(seconds), date_(date) {}
+    float timer() override { return seconds_; }
+    CalendarDate today() override { return date_; }
+
+private:
+    float seconds_;
+    CalendarDate date_;
+};
+
+// A fresh working directory for one test; the previous one comes back after.
+class TempDirectory {
+public:
+    TempDirectory()
+        : previous_(std::filesystem::current_path()),
+          path_(std::filesystem::temp_directory_path()
+                / ("tessaro7-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++)))
+    {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~TempDirectory()
+    {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(path_);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    static int& counter()
+    {
+        static int n = 0;
+        return n;
+    }
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+// One click run against an in-memory pane with scripted answers.
+struct ScriptedClick {
+    explicit ScriptedClick(std::vector<std::string> answers, std::optional<double> seed = 42.0)
+        : dialogs(std::move(answers), messages),
+          clock(43200.5f, {7, 12, 2026}),
+          context{pane, dialogs, random, clock, seed}
+    {
+    }
+
+    void run(ClickProcedure procedure) { procedure(context); }
+
+    MemoryPane pane;
+    std::ostringstream messages;
+    ScriptedDialogs dialogs;
+    RandomSource random;
+    FixedClock clock;
+    ClickContext context;
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
