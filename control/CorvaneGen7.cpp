@@ -80,8 +80,7 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         });
         tabOrder.emplace_back(spec.tabIndex, button);
     }
-    tabOrder.emplace_back(20, label);
-    tabOrder.emplace_back(21, edit);
+    tabOrder.emplace_back(21, edit); // the banner (20) takes no focus
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)

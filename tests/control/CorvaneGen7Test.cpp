@@ -1,0 +1,103 @@
+#include "ButtonTable.h"
+#include "CorvaneGen7.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+QApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "control_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+std::string paneText(const CorvaneGen7& control)
+{
+    return control.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().toStdString();
+}
+
+} // namespace
+
+TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
+{
+    app();
+    CorvaneGen7 control;
+    const auto buttons = control.findChildren<QPushButton*>();
+    EXPECT_EQ(buttons.size(), 20);
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = control.findChild<QPushButton*>(QString::fromLatin1(spec.name));
+        ASSERT_NE(button, nullptr) << spec.name;
+        EXPECT_EQ(button->text().toStdString(), spec.caption);
+        EXPECT_EQ(button->toolTip().toStdString(), spec.tooltip);
+        EXPECT_EQ(button->geometry(), QRect(spec.left / 15, spec.top / 15, 81, 20)) << spec.name;
+    }
+    EXPECT_EQ(control.findChild<QPushButton*>("Pick3")->toolTip(),
+              QStringLiteral("Generate pick-3 combinations from 000  to 999"));
+}
+
+TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
+{
+    app();
+    CorvaneGen7 control;
+    // The next widget that Tab reaches (inner widgets without a name are skipped).
+    auto next = [&](const char* name) {
+        QWidget* w = control.findChild<QWidget*>(QString::fromLatin1(name))->nextInFocusChain();
+        while (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        return w->objectName();
+    };
+    EXPECT_EQ(next("Pick7"), "Power51");
+    EXPECT_EQ(next("PowerOdds"), "Horses");
+    EXPECT_EQ(next("Horses"), "Roulette");
+    EXPECT_EQ(next("Roulette"), "USBet");
+    EXPECT_EQ(next("USBet"), "EuroCombs");
+    EXPECT_EQ(next("EuroCombs"), "EuroOdds");
+    EXPECT_EQ(next("EuroOdds"), "Open");
+    EXPECT_EQ(next("Save"), "RichTextBox1");
+}
+
+TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
+{
+    app();
+    CorvaneGen7 control;
+    const QString banner = control.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    const QStringList lines = banner.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("CorvaneGenerator v7.0 ~ January 2005 (5 WE)."));
+
+    const std::string text = paneText(control);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13);
+    EXPECT_EQ(text.back(), '\n');
+    EXPECT_EQ(text.rfind(" \u2022\u2022 Your combinations will be displayed in this text box.\n", 0), 0u);
+    EXPECT_NE(text.find("\n ~ for the same cost!\n"), std::string::npos);
+}
+
+TEST(CorvaneGen7, Pick3ClickFillsThePaneWithAThousandLines)
+{
+    app();
+    CorvaneGen7 control;
+    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
+    const std::string text = paneText(control);
+    ASSERT_EQ(text.size(), 10000u); // CR LF shown as one block break each
+    const std::regex line(" [0-9]  [0-9]  [0-9] \n");
+    for (std::size_t at = 0; at < text.size(); at += 10)
+        ASSERT_TRUE(std::regex_match(text.substr(at, 10), line)) << at;
+}
+
+TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)
+{
+    app();
+    CorvaneGen7 control;
+    const double seed = control.TheSeeder();
+    EXPECT_GT(seed, 0);
+}
