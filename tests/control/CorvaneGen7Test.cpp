@@ -12,15 +12,6 @@
 
 namespace {
 
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "control_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
-
 std::string paneText(const CorvaneGen7& control)
 {
     return control.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().toStdString();
@@ -30,7 +21,6 @@ std::string paneText(const CorvaneGen7& control)
 
 TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
 {
-    app();
     CorvaneGen7 control;
     const auto buttons = control.findChildren<QPushButton*>();
     EXPECT_EQ(buttons.size(), 20);
@@ -47,7 +37,6 @@ TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
 
 TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
 {
-    app();
     CorvaneGen7 control;
     // The next widget that Tab reaches (inner widgets without a name are skipped).
     auto next = [&](const char* name) {
@@ -68,7 +57,6 @@ TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
 
 TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
 {
-    app();
     CorvaneGen7 control;
     const QString banner = control.findChild<QLabel*>(QStringLiteral("Label1"))->text();
     const QStringList lines = banner.split(QLatin1Char('\n'));
@@ -84,7 +72,6 @@ TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
 
 TEST(CorvaneGen7, Pick3ClickFillsThePaneWithAThousandLines)
 {
-    app();
     CorvaneGen7 control;
     control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
     const std::string text = paneText(control);
@@ -96,7 +83,6 @@ TEST(CorvaneGen7, Pick3ClickFillsThePaneWithAThousandLines)
 
 TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)
 {
-    app();
     CorvaneGen7 control;
     const double seed = control.TheSeeder();
     EXPECT_GT(seed, 0);

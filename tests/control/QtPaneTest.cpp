@@ -9,18 +9,8 @@
 
 namespace {
 
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "control_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
-
 class QtPaneTest : public ::testing::Test {
 protected:
-    void SetUp() override { app(); }
     QTextEdit edit;
     QtPane pane{&edit};
 };

@@ -1,0 +1,6 @@
+#!/bin/sh
+# Sets up and builds everything, then opens the host window with the control.
+set -eu
+cd "$(dirname "$0")"
+tools/setup.sh build
+exec ./build/corvane-gui "$@"

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages the build needs (only the missing ones) and
+# configures and builds into the given folder. Used by run.sh and test.sh.
+# Usage: tools/setup.sh BUILD_DIR [extra cmake options]
+set -eu
+cd "$(dirname "$0")/.."
+build_dir=$1
+shift
+
+packages="cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+qt6-tools-dev fonts-liberation xvfb xdotool x11-apps poppler-utils clang libclang-rt-14-dev"
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+fi
+
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+fi
+cmake --build "$build_dir" -j "$(nproc)"
