@@ -11,17 +11,29 @@ void PrintWriter::write(std::string_view piece)
             ++column_;
 }
 
+void PrintWriter::writeNumber(double value, Precision precision)
+{
+    char buffer[kGeneralFormSize + 2];
+    std::size_t length = writeGeneralForm(value, precision, buffer + 1);
+    char* start = buffer + 1;
+    if (*start != '-') {
+        *--start = ' ';
+        ++length;
+    }
+    start[length++] = ' ';
+    out_.append(start, length);
+    column_ += static_cast<int>(length); // digits are one byte each
+}
+
 PrintWriter& PrintWriter::number(double value)
 {
-    write(Str(value));
-    write(" ");
+    writeNumber(value, Precision::Double);
     return *this;
 }
 
 PrintWriter& PrintWriter::single(float value)
 {
-    write(Str(value, Precision::Single));
-    write(" ");
+    writeNumber(value, Precision::Single);
     return *this;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextFunctions.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -28,6 +30,7 @@ public:
 
 private:
     void write(std::string_view piece);
+    void writeNumber(double value, Precision precision);
 
     std::string out_;
     int column_ = 1;

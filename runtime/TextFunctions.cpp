@@ -1,16 +1,31 @@
 #include "TextFunctions.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+std::size_t writeGeneralForm(double value, Precision precision, char* buffer)
+{
+    if (value == 0) {
+        buffer[0] = '0'; // also for -0
+        return 1;
+    }
+    // Whole numbers that fit the digits are the common case of every report.
+    const double limit = precision == Precision::Double ? 1e15 : 1e7;
+    if (value == std::floor(value) && std::fabs(value) < limit) {
+        const auto result = std::to_chars(buffer, buffer + kGeneralFormSize,
+                                          static_cast<long long>(value));
+        return static_cast<std::size_t>(result.ptr - buffer);
+    }
+    const int written = std::snprintf(buffer, kGeneralFormSize, "%.*G", static_cast<int>(precision), value);
+    return static_cast<std::size_t>(written);
+}
+
 std::string generalForm(double value, Precision precision)
 {
-    if (value == 0)
-        return "0"; // also for -0
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*G", static_cast<int>(precision), value);
-    return buffer;
+    char buffer[kGeneralFormSize];
+    return std::string(buffer, writeGeneralForm(value, precision, buffer));
 }
 
 std::string Str(double value, Precision precision)

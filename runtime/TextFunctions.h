@@ -10,6 +10,9 @@ enum class Precision { Single = 7, Double = 15 };
 // The shortest general form: no trailing zeros, no point for whole values,
 // a zero before the point, exponent form (1.5E+15) when the digits do not fit.
 std::string generalForm(double value, Precision precision = Precision::Double);
+// The same into a buffer of kGeneralFormSize characters; returns the length.
+constexpr std::size_t kGeneralFormSize = 40;
+std::size_t writeGeneralForm(double value, Precision precision, char* buffer);
 
 // Str(x): a leading blank for x >= 0, "-" for negatives, no trailing blank.
 std::string Str(double value, Precision precision = Precision::Double);
