@@ -1,0 +1,57 @@
+#include "GameFile.h"
+
+#include "FieldReader.h"
+
+namespace {
+
+constexpr std::size_t kNameLength = 6;
+
+bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+// Upper case of the letters of the 8-bit code page game files used to be
+// written in: ASCII and the Latin-1 letters (U+00E0 to U+00FF but the
+// division sign; ÿ becomes Ÿ). Other characters stay as they are.
+std::string upperCase(std::string_view character)
+{
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1 && lead >= 'a' && lead <= 'z')
+        return std::string(1, static_cast<char>(lead - 'a' + 'A'));
+    if (character.size() == 2 && lead == 0xC3) {
+        const auto second = static_cast<unsigned char>(character[1]);
+        if (second == 0xBF)
+            return "\u0178";
+        if (second >= 0xA0 && second != 0xB7)
+            return {static_cast<char>(lead), static_cast<char>(second - 0x20)};
+    }
+    return std::string(character);
+}
+
+} // namespace
+
+std::string ticketName(std::string_view name)
+{
+    std::string out;
+    std::size_t characters = 0;
+    std::size_t i = 0;
+    while (i < name.size() && characters < kNameLength) {
+        std::size_t end = i + 1;
+        while (end < name.size() && !startsCharacter(name[end]))
+            ++end;
+        out += upperCase(name.substr(i, end - i));
+        ++characters;
+        i = end;
+    }
+    return out;
+}
+
+std::vector<Game> readGames(std::string_view text, int count)
+{
+    std::vector<Game> games(count > 0 ? static_cast<std::size_t>(count) : 0);
+    FieldReader reader(text);
+    for (Game& game : games) {
+        // Past the end of the text a field reads as empty.
+        game.firstTeam = ticketName(reader.readText());
+        game.secondTeam = ticketName(reader.readText());
+    }
+    return games;
+}
