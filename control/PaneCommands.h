@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ClickContext.h"
+
+#include <cstddef>
+
+// Open refuses bigger files, so that loading one never freezes the window.
+constexpr std::size_t kOpenLimitBytes = 64u << 20;
+
+// Loads a text file into the emptied pane, as UTF-8 when its bytes are
+// valid UTF-8, else one byte per character.
+void Open_Click(ClickContext& click);
+// Replaces the pane's text with the keyboard editing help.
+void Edit_Click(ClickContext& click);
+// Writes the pane's text, with its own line ends, to a file.
+void Save_Click(ClickContext& click);
+// Prints the pane's selection, or its whole text.
+void Print_Click(ClickContext& click);
+// Restyles the selection, or the whole pane when nothing is selected.
+void Font_Click(ClickContext& click);
