@@ -1,0 +1,12 @@
+#pragma once
+
+#include "SequentialSelection.h"
+
+#include <string>
+
+class RandomSource;
+
+// Any single-drum lotto or Keno game: the ballset's count of combinations.
+std::string lottoOddsMessage(const Ballset& game);
+std::string lottoOddsReport(const Ballset& game, RandomSource& random);
+std::size_t lottoOddsLongestLine(const Ballset& game);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "SequentialSelection.h"
+
+#include <cstdint>
+#include <string>
+
+class RandomSource;
+
+// A PowerBall game: the regular numbers of one ballset plus one PowerBall
+// from 1 to biggestPowerBall, drawn on its own.
+struct PowerOddsGame {
+    Ballset regular;
+    std::int16_t biggestPowerBall;
+};
+
+std::string powerOddsMessage(const PowerOddsGame& game);
+std::string powerOddsReport(const PowerOddsGame& game, RandomSource& random);
+std::size_t powerOddsLongestLine(const PowerOddsGame& game);
