@@ -8,3 +8,7 @@ void AnyLotto_Click(ClickContext& click);
 void PowerOdds_Click(ClickContext& click);
 void EuroOdds_Click(ClickContext& click);
 
+// The two calculators that no button triggers. They trap no errors: an n or
+// N too large for 16 bits reaches the caller as an OverflowError.
+void FFGCalculator(ClickContext& click);
+void BSDCalculator(ClickContext& click);

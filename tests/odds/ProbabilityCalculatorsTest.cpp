@@ -1,0 +1,138 @@
+#include "BSDCalculator.h"
+#include "FFGCalculator.h"
+#include "OddsCalculators.h"
+#include "ProbabilityCalculator.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string lines(std::initializer_list<const char*> each)
+{
+    std::string text;
+    for (const char* line : each)
+        text += std::string(line) + "\r\n";
+    return text;
+}
+
+std::string introductionOf(ClickProcedure calculator)
+{
+    ScriptedClick click({""});
+    calculator(click.context);
+    return click.pane.text();
+}
+
+} // namespace
+
+TEST(FFGReport, WritesTheWorkedExampleByteForByte)
+{
+    EXPECT_EQ(ffgReport(1, 2, 50), lines({"", "  The number of trials N for an event of probability",
+                                          "  p =  0.5 ( 1 / 2 )", "  to appear at least once ",
+                                          "  with the degree of certainty DC = 50 % is: ", "",
+                                          "                        N = 1 ", "",
+                                          "  A sequential series is assumed. "}));
+    const std::string defaults = ffgReport(6, 49, 50);
+    EXPECT_NE(defaults.find("\r\n  p =  0.12244898 ( 6 / 49 )\r\n"), std::string::npos);
+    EXPECT_NE(defaults.find("\r\n                        N = 5.31 \r\n"), std::string::npos);
+    EXPECT_EQ(ffgTrials(1, 49, 99), 223.34);
+    EXPECT_NE(ffgReport(1, 49, 99.5f).find("DC = 99.5 % is: "), std::string::npos);
+}
+
+TEST(BSDReport, WritesTheDefaultsByteForByte)
+{
+    EXPECT_EQ(bsdReport(6, 49, 50),
+              lines({"", " The standard deviation for an event of probability ",
+                     " p =  0.12244898 ( 6 / 49 )", " in 50 binomial experiments is: ",
+                     "                    BSD =  2.32 ", "",
+                     "The expected (theoretical) number of successes is: 6", "",
+                     "Based on the Normal Probability Rule:", "",
+                     "* 68.2% of the successes will fall within 1 Standard Deviation",
+                     "from 6- i.e., between 4 - 8",
+                     "** 95.4% of the successes will fall within 2 Standard Deviations",
+                     "from 6- i.e., between 2 - 10",
+                     "*** 99.7% of the successes will fall within 3 Standard Deviations",
+                     "from 6- i.e., between  - 12", ""}));
+}
+
+TEST(BSDReport, RoundsHalvesToEvenForTheRangesAndAwayForTheCounts)
+{
+    const struct {
+        std::int16_t n, cases;
+        double trials;
+        const char* expected;
+    } reports[] = {
+        {1, 49, 50, "\r\nfrom 1- i.e., between -2 - 4\r\n"},
+        {1, 2, 25, "\r\n                    BSD =  2.5 \r\n"},
+        {1, 2, 25, "is: 13\r\n"},
+        {1, 2, 25, "\r\nfrom 13- i.e., between 11 - 15\r\n"},
+        {1, 2, 25, "\r\nfrom 13- i.e., between 7 - 19\r\n"},
+        {1, 2, 10.5, "\r\n in 11 binomial experiments is: \r\n"},
+        {1, 2, 2500000000.0, "\r\n in 2,500,000,000 binomial experiments is: \r\n"},
+    };
+    for (const auto& r : reports)
+        EXPECT_NE(bsdReport(r.n, r.cases, r.trials).find(r.expected), std::string::npos)
+            << r.n << "/" << r.cases << " T=" << r.trials << ": " << r.expected;
+}
+
+TEST(RoundToPlaces, SendsOnlyExactTiesToTheEvenDigit)
+{
+    EXPECT_EQ(roundToPlaces(0.125, 2), 0.12);
+    EXPECT_EQ(roundToPlaces(0.375, 2), 0.38);
+    EXPECT_EQ(roundToPlaces(2.675, 2), 2.67); // the double lies just below 2.675
+    EXPECT_EQ(roundToPlaces(1.0 / 512, 8), 0.00195312);
+    EXPECT_EQ(roundToPlaces(3.0 / 512, 8), 0.00585938);
+}
+
+TEST(ProbabilityCalculators, ShowTheReportAndRememberTheAnswers)
+{
+    TempDirectory directory;
+    ScriptedClick ffg({"1", "49", "99.5"});
+    ffg.pane.setSelectionFontName("Arial");
+    ffg.run(FFGCalculator);
+    EXPECT_EQ(ffg.pane.text(), ffgReport(1, 49, 99.5f));
+    EXPECT_EQ(ffg.pane.selectionFont().name, "Arial");
+    EXPECT_EQ(readFile("FFG.INI"), " 1             49            99.5 \r\n");
+    EXPECT_EQ(ffg.dialogs.shown()[0].text, "Enter the 1st element n of probability p=n/N: n must be LESS "
+                                            "THAN N - the 2nd element.For example: 1/2 (coin tossing).");
+
+    ScriptedClick bsd({"2.5", "3.5", "10.5"});
+    bsd.run(BSDCalculator);
+    EXPECT_EQ(bsd.pane.text(), bsdReport(2, 4, 10.5));
+    EXPECT_EQ(readFile("StDv.INI"), " 2             4             10.5 \r\n");
+}
+
+TEST(ProbabilityCalculators, RejectionsLeaveTheIntroductionAndTheFile)
+{
+    const struct {
+        ClickProcedure calculator;
+        const char* file;
+        std::vector<std::string> answers;
+    } cases[] = {
+        {FFGCalculator, "FFG.INI", {"0"}},          {FFGCalculator, "FFG.INI", {"-3"}},
+        {FFGCalculator, "FFG.INI", {"2", "2"}},     {FFGCalculator, "FFG.INI", {"2", "0"}},
+        {FFGCalculator, "FFG.INI", {"1", "2", "100"}}, {FFGCalculator, "FFG.INI", {"1", "2", ""}},
+        {FFGCalculator, "FFG.INI", {"1", "2", "-5"}},  {BSDCalculator, "StDv.INI", {"3", "2"}},
+        {BSDCalculator, "StDv.INI", {"1", "2", "0"}},
+    };
+    for (const auto& c : cases) {
+        TempDirectory directory;
+        writeFile(c.file, " 1 , 2 , 3 \r\n");
+        const std::string introduction = introductionOf(c.calculator);
+        ScriptedClick click(c.answers);
+        click.run(c.calculator);
+        EXPECT_EQ(click.pane.text(), introduction) << c.file << " " << c.answers.back();
+        EXPECT_EQ(readFile(c.file), " 1 , 2 , 3 \r\n");
+    }
+    EXPECT_EQ(introductionOf(BSDCalculator).substr(0, 53),
+              "This option applies the Binomial Standard Deviation.\n");
+}
+
+TEST(ProbabilityCalculators, PassAnOverflowToTheCaller)
+{
+    TempDirectory directory;
+    ScriptedClick click({"1", "40000"});
+    EXPECT_THROW(click.run(FFGCalculator), OverflowError);
+    EXPECT_EQ(click.pane.text(), introductionOf(FFGCalculator));
+    EXPECT_THROW(bsdReport(1, 2, 1e300), OverflowError);
+}
