@@ -124,6 +124,7 @@ TEST(ProbabilityCalculators, RejectionsLeaveTheIntroductionAndTheFile)
         EXPECT_EQ(click.pane.text(), introduction) << c.file << " " << c.answers.back();
         EXPECT_EQ(readFile(c.file), " 1 , 2 , 3 \r\n");
     }
+    TempDirectory directory;
     EXPECT_EQ(introductionOf(BSDCalculator).substr(0, 53),
               "This option applies the Binomial Standard Deviation.\n");
 }
