@@ -1,0 +1,12 @@
+#include "NumberField.h"
+
+#include <charconv>
+
+void appendNumberField(std::string& out, std::int32_t number, int width)
+{
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    const int length = static_cast<int>(end - digits) + 1; // with Str's leading blank
+    out.append(static_cast<std::size_t>(length < width ? width - length + 1 : 1), ' ');
+    out.append(digits, end);
+}
