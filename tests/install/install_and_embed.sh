@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs the build into a temporary prefix, builds the host application
+# against the installed package and runs it headless.
+set -eu
+build_dir=$1
+source_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cmake --install "$build_dir" --prefix "$work/prefix" > "$work/install.log"
+for f in bin/corvane bin/corvane-gui include/Tessaro7/CorvaneGen7.h \
+         share/applications/corvane-gui.desktop share/man/man1/corvane.1 \
+         lib/cmake/Tessaro7/Tessaro7Config.cmake; do
+    [ -e "$work/prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
+done
+cmake -S "$source_dir/tests/install/host" -B "$work/host" -DCMAKE_PREFIX_PATH="$work/prefix" > "$work/configure.log"
+cmake --build "$work/host" > "$work/build.log"
+QT_QPA_PLATFORM=offscreen "$work/host/host"
+"$work/prefix/bin/corvane" --seed 1 Pick3 | wc -c | grep -qx 11000
