@@ -1,0 +1,49 @@
+#include "BiggestNumbers.h"
+
+#include "ClickContext.h"
+#include "Dialogs.h"
+#include "ParameterFile.h"
+#include "Rounding.h"
+#include "TextFunctions.h"
+
+#include <cmath>
+
+double drawableNumbers(double biggest)
+{
+    const double largestDraw = std::nextafter(1.0f, 0.0f);
+    return Int(largestDraw * biggest) + 1;
+}
+
+std::optional<std::string> refusalOf(double biggest, int needed)
+{
+    // Written so that a value that is not a number is refused too.
+    if (biggest > 0 && biggest <= kLargestBiggestNumber && drawableNumbers(biggest) >= needed)
+        return std::nullopt;
+    std::string why = "The value must be above " + std::to_string(needed - 1) + " and at most "
+                      + generalForm(kLargestBiggestNumber);
+    if (needed > 1)
+        why += ": a line takes " + std::to_string(needed) + " distinct numbers from 1 to it";
+    return why + ".";
+}
+
+std::optional<std::vector<double>> askBiggestNumbers(ClickContext& click,
+                                                     const ParameterFile& file,
+                                                     const std::vector<AskedNumber>& asked)
+{
+    std::vector<ParameterPrompt> prompts;
+    for (const AskedNumber& number : asked)
+        prompts.push_back({number.question.prompt, number.question.title});
+    const auto check = [&](std::size_t index, double answer,
+                           double remembered) -> std::optional<double> {
+        const auto value = keepRememberedWhenNotPositive(index, answer, remembered);
+        if (const auto why = refusalOf(*value, asked[index].needed)) {
+            click.dialogs.message(*why, asked[index].question.title);
+            return std::nullopt;
+        }
+        return value;
+    };
+    const auto values = askParameters(click.dialogs, file.readOrCreate(), prompts, check);
+    if (values)
+        file.write(*values); // a directory we cannot write to just skips this
+    return values;
+}
