@@ -11,7 +11,7 @@ class RandomSource;
 // drawing forever.
 class BoundedDraws {
 public:
-    // Generous: a line at the defaults uses a few dozen values.
+    // Generous: a line at the defaults uses about ten values.
     static constexpr std::int64_t kValuesPerLine = 1'000'000;
 
     explicit BoundedDraws(RandomSource& random) : random_(random) {}

@@ -21,7 +21,8 @@ struct DrumShape {
 // The reports of the filtered games, 1000 lines ended by CR LF. A drawn set
 // that fails a filter is thrown away whole and drawn again. No report comes
 // back when a line finds no set passing the filters within its budget of
-// random values (a biggest number too small for the filters).
+// random values (a biggest number too small for the filters). The biggest
+// numbers lie above 0 and at most at 16777216, as the clicks accept them.
 
 // Lotto and Keno: sorted numbers from 1 to biggestNumber, four characters each.
 std::optional<std::string> singleDrumReport(const DrumShape& shape, double biggestNumber,
