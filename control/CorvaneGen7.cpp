@@ -26,9 +26,12 @@ QRect fromTwips(int left, int top, int width, int height)
             height / kTwipsPerPixel};
 }
 
+// Where the design-time face is missing, a narrow face keeps the captions
+// inside their buttons.
 QFont surfaceFont(const char* family, double points)
 {
     QFont font(QString::fromLatin1(family));
+    font.setFamilies({QString::fromLatin1(family), QStringLiteral("Liberation Sans Narrow")});
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
@@ -63,7 +66,9 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     edit->setObjectName(QStringLiteral("RichTextBox1"));
     edit->setAcceptRichText(false);
     edit->setLineWrapMode(QTextEdit::NoWrap);
-    edit->setFont(surfaceFont("Courier New", 9.75));
+    QFont paneFont = surfaceFont("Courier New", 9.75);
+    paneFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+    edit->setFont(paneFont);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ButtonSpec& spec : kButtons) {

@@ -7,7 +7,7 @@
 std::string bannerCaption()
 {
     return "CorvaneGenerator v7.0 ~ January 2005 (5 WE).\r"
-           "Tessaro7 edition: free to use; no combination is a promise of a win.\r"
+           "Tessaro7 edition: no combination is a promise of a win.\r"
            " \u2022 Click on a button to generate 1000 combinations for that type of game.";
 }
 
