@@ -1,0 +1,32 @@
+// Any bytes as a parameter file of one, two or three values: the reader
+// takes what it can, and what it writes back (15 digits) reads back and
+// writes the same again.
+#include "FieldReader.h"
+#include "ParameterFile.h"
+#include "TextFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::string path = "/tmp/tessaro7-fuzz-" + std::to_string(::getpid()) + ".INI";
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    writeFileBytes(path, bytes);
+    const std::size_t count = size % 3 + 1;
+    const ParameterFile file(path, std::vector<double>(count, 8.0), count == 2 && size % 2 ? std::vector<std::size_t>{1, 1} : std::vector<std::size_t>{});
+    const std::vector<double> values = file.readOrCreate();
+    if (values.size() != count)
+        std::abort();
+    const std::string written = file.render(values);
+    writeFileBytes(path, written);
+    if (file.render(file.readOrCreate()) != written)
+        std::abort();
+
+    FieldReader reader(bytes);
+    for (int fields = 0; !reader.atEnd() && fields < 1 << 20; ++fields)
+        (void)(fields % 2 ? reader.readText() : std::to_string(reader.readNumber()));
+    return 0;
+}
