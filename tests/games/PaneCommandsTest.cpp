@@ -10,7 +10,7 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
 {
     const struct {
         const char* answer;
-        const char* bytes; // written to "in.txt" first
+        const char* bytes; // of "in.txt"; "big.txt" is above the limit
         std::string pane;
         std::string message;
     } cases[] = {
@@ -18,31 +18,22 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         {"in.txt", "caf\xE9\r\n", "caf\xC3\xA9\r\n", ""},
         {"", "x", "", ""},
         {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": No such file or directory.\n"},
+        {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is too big.\n"},
     };
     for (const auto& c : cases) {
         TempDirectory dir;
         writeFile("in.txt", c.bytes);
+        writeFile("big.txt", "");
+        std::filesystem::resize_file("big.txt", kOpenLimitBytes + 1);
         ScriptedClick click({c.answer});
         click.pane.setText("before");
         click.run(Open_Click);
         EXPECT_EQ(click.pane.text(), c.pane) << c.answer;
         EXPECT_EQ(click.messages.str(), c.message) << c.answer;
-        ASSERT_EQ(click.dialogs.shown().front().kind, "open");
+        EXPECT_EQ(click.pane.focusCount() > 0, !c.pane.empty()) << c.answer;
         EXPECT_EQ(click.dialogs.shown().front().title, "Open File");
         EXPECT_EQ(click.dialogs.shown().front().defaultText, "GAMES.5");
     }
-}
-
-TEST(OpenClick, RefusesAFileAboveTheLimit)
-{
-    TempDirectory dir;
-    writeFile("big.txt", "");
-    std::filesystem::resize_file("big.txt", kOpenLimitBytes + 1);
-    ScriptedClick click({"big.txt"});
-    click.pane.setText("before");
-    click.run(Open_Click);
-    EXPECT_EQ(click.pane.text(), "");
-    EXPECT_EQ(click.messages.str(), "[Open File] Cannot open \"big.txt\": the file is too big.\n");
 }
 
 TEST(EditClick, ReplacesThePaneWithEightHelpLines)
@@ -55,7 +46,6 @@ TEST(EditClick, ReplacesThePaneWithEightHelpLines)
     EXPECT_EQ(help.find('\r'), std::string::npos);
     EXPECT_EQ(help.rfind("You can edit files in this option.\n", 0), 0u);
     EXPECT_EQ(help.substr(help.size() - 47), "When done editing, click Save to save to file.\n");
-    EXPECT_GT(click.pane.focusCount(), 0);
 }
 
 TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
@@ -64,15 +54,11 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
     TempDirectory dir;
     ScriptedClick click({"out.txt", "", "missing/out.txt"});
     click.pane.setText(edited);
-    click.run(Save_Click);
+    for (int i = 0; i < 3; ++i)
+        click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
-    click.run(Save_Click);
-    EXPECT_EQ(click.messages.str(), "");
-    click.run(Save_Click);
     EXPECT_EQ(click.messages.str(),
               "[Save Combinations] Cannot save \"missing/out.txt\": No such file or directory.\n");
-    EXPECT_EQ(click.pane.text(), edited);
-    ASSERT_EQ(click.dialogs.shown().size(), 4u);
     EXPECT_EQ(click.dialogs.shown()[0].title, "Save Combinations");
     EXPECT_EQ(click.dialogs.shown()[0].defaultText, "Corvane.Gen");
 }
@@ -86,36 +72,30 @@ TEST(PrintClick, PrintsTheSelectionAndReportsOnlyFailures)
                             {PrintOutcome::Kind::Failed, "the printer reported an error"}};
     for (int i = 0; i < 3; ++i)
         click.run(Print_Click);
-    ASSERT_EQ(click.dialogs.printed.size(), 1u);
-    EXPECT_EQ(click.dialogs.printed[0], "second");
-    EXPECT_EQ(click.dialogs.shown()[0].defaultText, "selection");
+    EXPECT_EQ(click.dialogs.printed, std::vector<std::string>{"second"});
     EXPECT_EQ(click.messages.str(), "[Print] The text could not be printed: the printer reported an error.\n");
 }
 
-TEST(FontClick, StylesTheSelectionOrTheWholePaneFromCourierNewTenEveryTime)
+TEST(FontClick, StylesTheSelectionOrTheWholePaneStartingFromCourierNewTen)
 {
-    FontChoice chosen{"DejaVu Sans", 14.5, true, true, true, true, 0xFF0000};
+    const FontChoice chosen{"DejaVu Sans", 14.5, true, true, true, true, 0xFF0000};
     ScriptedClick click({});
     click.pane.setText("some text");
     click.pane.select(0, 4);
     click.dialogs.fonts = {chosen, chosen};
     click.run(Font_Click);
-    EXPECT_EQ(click.pane.selectionFont().name, "DejaVu Sans");
     EXPECT_EQ(click.pane.selectionFont().colour, 0xFF0000u);
-    EXPECT_EQ(click.pane.paneFont().name, "Courier New");
+    EXPECT_EQ(click.pane.paneFont().name, "Courier New"); // untouched
 
     click.pane.select(0, 0);
     click.run(Font_Click);
     EXPECT_EQ(click.pane.paneFont().name, "DejaVu Sans");
-    EXPECT_EQ(click.pane.paneFont().size, 14.5);
     EXPECT_TRUE(click.pane.paneFont().strikethrough);
     EXPECT_EQ(click.pane.paneFont().colour, 0u);
-    const int focus = click.pane.focusCount();
 
+    const int focus = click.pane.focusCount();
     click.run(Font_Click); // Cancel
     EXPECT_EQ(click.pane.focusCount(), focus);
-    for (const auto& shown : click.dialogs.shown()) {
-        EXPECT_EQ(shown.text, "Courier New");
-        EXPECT_EQ(shown.defaultText, std::to_string(10.0));
-    }
+    for (const auto& shown : click.dialogs.shown())
+        EXPECT_EQ(shown.text + " " + shown.defaultText, "Courier New " + std::to_string(10.0));
 }

@@ -5,16 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
-
-std::string spinLine(int pocket, RouletteTally& tally)
-{
-    PrintWriter out;
-    writeSpin(out, pocket, tally);
-    return out.take();
-}
 
 std::size_t occurrences(const std::string& text, const std::string& word)
 {
@@ -40,90 +31,53 @@ TEST(RouletteSpin, LinesOfTheWheelsPockets)
     };
     for (const auto& [pocket, line] : cases) {
         RouletteTally tally;
-        EXPECT_EQ(spinLine(pocket, tally), line) << pocket;
+        PrintWriter out;
+        writeSpin(out, pocket, tally);
+        EXPECT_EQ(out.str(), line) << pocket;
     }
-}
-
-TEST(RouletteSpin, CountsEachWinningBetOnce)
-{
-    RouletteTally tally;
-    for (int pocket : {17, 0, kDoubleZero, 36})
-        spinLine(pocket, tally);
-    EXPECT_EQ(tally.black, 1);
-    EXPECT_EQ(tally.red, 1);
-    EXPECT_EQ(tally.low + tally.high, 2);
-    EXPECT_EQ(tally.odd + tally.even, 2);
-    EXPECT_EQ(tally.bond12, 1);
-    EXPECT_EQ(tally.bond13, 1);
-    EXPECT_EQ(tally.bond23, 2);
 }
 
 TEST(RouletteSummary, LaysOutTalliesBondWinsSeedAndTime)
 {
-    RouletteTally tally{474, 480, 470, 484, 476, 478, 640, 625, 615};
     PrintWriter out;
-    writeRouletteSummary(out, tally, 123456789.25, 45678);
+    writeRouletteSummary(out, {474, 480, 470, 484, 476, 478, 640, 625, 615}, 123456789.25, 45678);
     const std::string rule = std::string(54, '-') + "\r\n";
-    EXPECT_EQ(out.str(), rule + "+  blk 480 lo 470 ev 476 \r\n"
-                             + "+  red 474 hi 484 od 478 \r\n" + rule
+    EXPECT_EQ(out.str(), rule + "+  blk 480 lo 470 ev 476 \r\n" + "+  red 474 hi 484 od 478 \r\n" + rule
                              + "Total Bond wins (+) ............   640    625    615 \r\n"
                                "Expected Bond wins (+) .........   631    631    631 \r\n"
                                "Difference from expected .......    9     -6     -16 \r\n"
                              + rule
                              + "  123456789.25 (random seed)     * Timer: 45678 seconds since mid-nite\r\n");
+
+    RouletteTally allRed;
+    allRed.red = allRed.low = allRed.odd = 1000;
+    PrintWriter pastTab;
+    writeRouletteSummary(pastTab, allRed, 1, 0);
+    EXPECT_NE(pastTab.str().find("\r\n+  red 1000 \r\n           hi 0   od 1000 \r\n"), std::string::npos);
 }
 
-TEST(RouletteSummary, FourDigitTallyPushesTheNextTabOntoANewLine)
+TEST(RouletteClick, TalliesAgreeWithTheSpinLines)
 {
-    RouletteTally tally;
-    tally.red = tally.low = tally.odd = 1000;
-    PrintWriter out;
-    writeRouletteSummary(out, tally, 1, 0);
-    EXPECT_NE(out.str().find("\r\n+  red 1000 \r\n           hi 0   od 1000 \r\n"), std::string::npos);
-}
-
-TEST(RouletteReport, TalliesAgreeWithTheSpinLines)
-{
-    RandomSource random;
-    random.reseed(2024.5);
-    const std::string report = rouletteReport(random, 2024.5, 45679.5f);
-    std::istringstream lines(report);
-    std::string line;
-    std::string spins;
-    std::size_t zeros = 0;
-    std::size_t doubleZeros = 0;
-    for (int i = 0; i < 1000 && std::getline(lines, line); ++i) {
-        ASSERT_EQ(line.size(), 54u) << line; // 53 and the CR
-        zeros += line.compare(0, 3, "  0") == 0;
-        doubleZeros += line.compare(0, 3, " 00") == 0;
-        spins += line + "\n";
-    }
-    EXPECT_GT(doubleZeros, 0u);
+    ScriptedClick click({});
+    click.run(Roulette_Click);
+    const std::string report = click.pane.text();
+    ASSERT_GT(report.size(), 1000u * 55);
+    const std::string spins = report.substr(0, 1000 * 55);
+    for (std::size_t at = 53; at < spins.size(); at += 55)
+        ASSERT_EQ(spins.substr(at, 2), "\r\n") << at;
+    EXPECT_GT(occurrences(spins, "\n 00 "), 0u);
     EXPECT_EQ(occurrences(spins, " 37 "), 0u);
-    const std::size_t numbers = 1000 - zeros - doubleZeros;
+    const std::size_t numbers = 1000 - occurrences(spins, "D1&2-  D1&3-  D2&3-");
     EXPECT_EQ(occurrences(spins, "  red") + occurrences(spins, "black"), numbers);
     EXPECT_EQ(occurrences(spins, " low") + occurrences(spins, "high"), numbers);
     EXPECT_EQ(occurrences(spins, "even") + occurrences(spins, " odd"), numbers);
     EXPECT_EQ(occurrences(spins, "+"), 2 * numbers);
-
     EXPECT_NE(report.find("+  blk" + Str(occurrences(spins, "black")) + " "), std::string::npos);
-    EXPECT_NE(report.find("+  red" + Str(occurrences(spins, "  red")) + " "), std::string::npos);
     EXPECT_NE(report.find("Total Bond wins (+) ............  " + Str(occurrences(spins, "D1&2+"))),
               std::string::npos);
-    // The time of day is rounded half to even.
-    const std::string seedLine = "  2024.5 (random seed)" + std::string(10, ' ')
-                                 + " * Timer: 45680 seconds since mid-nite\r\n";
+    // The clock's 43200.5 seconds round half to even.
+    const std::string seedLine = "  42 (random seed)" + std::string(14, ' ')
+                                 + " * Timer: 43200 seconds since mid-nite\r\n";
     EXPECT_EQ(report.substr(report.size() - seedLine.size()), seedLine);
-}
-
-TEST(RouletteClick, ShowsTheReportOfTheSeedInBold)
-{
-    ScriptedClick click({});
-    click.pane.setText("old");
-    click.run(Roulette_Click);
-    RandomSource same;
-    same.reseed(42.0);
-    EXPECT_EQ(click.pane.text(), rouletteReport(same, 42.0, 43200.5f));
     EXPECT_TRUE(click.pane.paneFont().bold);
-    EXPECT_TRUE(click.dialogs.shown().empty());
 }
