@@ -96,10 +96,6 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "corvane: unknown name \"" << name << "\" (see corvane --help)\n";
         return 2;
     }
-    if (!procedure) {
-        err << "corvane: " << procedureName << " is not built yet\n";
-        return 2;
-    }
     if (!directory.empty() && ::chdir(directory.c_str()) != 0) {
         err << "corvane: cannot work in " << directory << ": " << std::strerror(errno) << "\n";
         return 2;

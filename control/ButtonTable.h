@@ -17,7 +17,7 @@ struct ButtonSpec {
 };
 
 // The twenty buttons, row by row. The surface, the wiring and the runner's
-// names all come from this table.
+// names all come from this table; every procedure is set.
 extern const std::array<ButtonSpec, 20> kButtons;
 
 // The two calculators that no button triggers, reached by name.

@@ -77,7 +77,6 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         button->setToolTip(QString::fromUtf8(spec.tooltip));
         button->setFont(surfaceFont("Rockwell", 9));
         button->setGeometry(fromTwips(spec.left, spec.top, kButtonWidth, kButtonHeight));
-        button->setEnabled(spec.click != nullptr);
         connect(button, &QPushButton::clicked, this, [this, click = spec.click] {
             ClickContext context{surface_->pane, surface_->dialogs, RandomSource::process(),
                                  surface_->clock, std::nullopt};
