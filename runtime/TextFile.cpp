@@ -6,6 +6,15 @@
 #include <cstring>
 #include <sys/stat.h>
 
+namespace {
+
+std::string tooBigReason(std::size_t limit)
+{
+    return "the file is larger than " + std::to_string(limit >> 20) + " MiB";
+}
+
+} // namespace
+
 std::optional<std::string> readFileBytes(const std::string& path, std::string* error,
                                          std::size_t limit)
 {
@@ -13,6 +22,15 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
     if (!file) {
         if (error)
             *error = std::strerror(errno);
+        return std::nullopt;
+    }
+    // A file known to be too big is refused before any byte is read.
+    struct stat info {};
+    if (limit != SIZE_MAX && ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)
+        && static_cast<std::uint64_t>(info.st_size) > limit) {
+        std::fclose(file);
+        if (error)
+            *error = tooBigReason(limit);
         return std::nullopt;
     }
     std::string bytes;
@@ -31,7 +49,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
     std::fclose(file);
     if (tooBig || failed) {
         if (error)
-            *error = tooBig ? "the file is too big" : std::strerror(savedErrno);
+            *error = tooBig ? tooBigReason(limit) : std::strerror(savedErrno);
         return std::nullopt;
     }
     return bytes;

@@ -18,7 +18,7 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         {"in.txt", "caf\xE9\r\n", "caf\xC3\xA9\r\n", ""},
         {"", "x", "", ""},
         {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": No such file or directory.\n"},
-        {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is too big.\n"},
+        {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},
     };
     for (const auto& c : cases) {
         TempDirectory dir;
