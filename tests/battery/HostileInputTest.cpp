@@ -1,5 +1,6 @@
 // Every procedure of the runner against hostile answers, parameter files and
-// game files: each run ends within 2 s, with the runner's exit statuses only.
+// game files: each run ends within 2 s (more under the sanitizers), with the
+// runner's exit statuses only.
 #include "TestSupport.h"
 #include "TextFile.h"
 
@@ -35,7 +36,7 @@ struct Outcome {
     std::string err;
 };
 
-// Runs the runner in `dir` with the answers, killing it after 2 s.
+// Runs the runner in `dir` with the answers, killing it when its time is up.
 Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::string>& args)
 {
     const std::string outPath = (dir / ".out").string();
@@ -60,7 +61,7 @@ Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::stri
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2)) {
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(RUN_SECONDS)) {
             kill(pid, SIGKILL);
             waitpid(pid, &status, 0);
             break;
@@ -91,7 +92,7 @@ void expectSound(const Outcome& outcome, const std::vector<std::string>& args, i
     ++tried;
     const std::string what = describe(args);
     EXPECT_EQ(outcome.signal, 0) << what << " crashed";
-    EXPECT_LT(outcome.seconds, 2.0) << what << " took too long";
+    EXPECT_LT(outcome.seconds, RUN_SECONDS) << what << " took too long";
     const bool needsWindow = args[0] == "Font" || args[0] == "Print";
     if (needsWindow)
         EXPECT_EQ(outcome.status, 2) << what;
