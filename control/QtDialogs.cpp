@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -86,6 +87,11 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
         return {PrintOutcome::Kind::Failed, "this pane cannot be printed"};
     const bool selection = pane.selectionLength() > 0;
     QPrinter printer;
+    printer.setDocName(QStringLiteral("Corvane"));
+    // With no printer on the machine the dialog prints to a PDF file, which
+    // the user names in it; it starts on one in the working directory.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(QDir::current().absoluteFilePath(QStringLiteral("Corvane.pdf")));
     QPrintDialog dialog(&printer, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
@@ -93,20 +99,10 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
         dialog.setPrintRange(QAbstractPrintDialog::Selection);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty()) {
-        // No printer on this machine: the page goes to a PDF file the user names.
-        const QString file = QFileDialog::getSaveFileName(parent_, QStringLiteral("Print to PDF File"),
-                                                          QStringLiteral("Corvane.pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (file.isEmpty())
-            return {};
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-    }
+    const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     qtPane->edit()->print(&printer);
     if (printer.printerState() == QPrinter::Error)
-        return {PrintOutcome::Kind::Failed, "the printer reported an error"};
-    const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        return {PrintOutcome::Kind::Failed, "\"" + s(where) + "\" reported an error"};
     return {PrintOutcome::Kind::Printed, s(where)};
 }
 
