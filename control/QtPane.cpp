@@ -80,6 +80,17 @@ std::vector<int> blockEnds(const QTextDocument* document)
     return ends;
 }
 
+// Records the line ends from `block` on; the block after the last end takes
+// `tailEnd`, the end of the block the text went into.
+void setLineEnds(QTextBlock block, const std::vector<int>& ends, int tailEnd)
+{
+    for (int end : ends) {
+        block.setUserState(end);
+        block = block.next();
+    }
+    block.setUserState(tailEnd);
+}
+
 } // namespace
 
 std::string QtPane::textBetween(int start, int end) const
@@ -108,11 +119,14 @@ std::string QtPane::text() const
 
 void QtPane::setText(const std::string& text)
 {
+    // Undo is for the user's own edits, not for what a command puts in.
+    edit_->document()->setUndoRedoEnabled(false);
     edit_->clear();
     edit_->setCurrentCharFormat(QTextCharFormat());
     if (!text.empty())
         setSelectionText(text);
     edit_->moveCursor(QTextCursor::Start);
+    edit_->document()->setUndoRedoEnabled(true);
 }
 
 std::string QtPane::selectedText() const
@@ -129,24 +143,32 @@ int QtPane::selectionLength() const
 
 void QtPane::setSelectionText(const std::string& text)
 {
+    const SplitText pieces = split(text);
+    QTextDocument* document = edit_->document();
+    if (document->isEmpty()) {
+        // Into the emptied pane (every report): the whole text at once in
+        // the selection font, far faster than inserting it line by line.
+        const QFont font = edit_->currentCharFormat().font().resolve(document->defaultFont());
+        document->setUndoRedoEnabled(false);
+        document->setDefaultFont(font); // before the text, so it is laid out once
+        document->setPlainText(pieces.joined);
+        setLineEnds(document->begin(), pieces.ends, Unknown);
+        document->setUndoRedoEnabled(true);
+        edit_->moveCursor(QTextCursor::End);
+        return;
+    }
     QTextCursor cursor = edit_->textCursor();
     const QTextCharFormat format = edit_->currentCharFormat();
     if (cursor.hasSelection()) {
         // The merged block keeps the line end of the selection's last block.
-        const int endState = edit_->document()->findBlock(cursor.selectionEnd()).userState();
+        const int endState = document->findBlock(cursor.selectionEnd()).userState();
         cursor.removeSelectedText();
         cursor.block().setUserState(endState);
     }
     const int first = cursor.blockNumber();
     const int tailEnd = cursor.block().userState();
-    const SplitText pieces = split(text);
     cursor.insertText(pieces.joined, format);
-    QTextBlock block = edit_->document()->findBlockByNumber(first);
-    for (int end : pieces.ends) {
-        block.setUserState(end);
-        block = block.next();
-    }
-    block.setUserState(tailEnd);
+    setLineEnds(document->findBlockByNumber(first), pieces.ends, tailEnd);
     edit_->setTextCursor(cursor);
 }
 

@@ -88,7 +88,8 @@ TEST_F(QtPaneTest, GeneratedTextShowsInBoldCourierTen)
     pane.setSelectionText(" 1 \r\n");
     QTextCursor cursor(edit.document());
     cursor.setPosition(1);
-    const QFont font = cursor.charFormat().font();
+    // What shows: the character's own format over the document's font.
+    const QFont font = cursor.charFormat().font().resolve(edit.document()->defaultFont());
     EXPECT_EQ(font.family(), QStringLiteral("Courier"));
     EXPECT_EQ(font.pointSizeF(), 10);
     EXPECT_TRUE(font.bold());
