@@ -40,22 +40,24 @@ void ScriptedDialogs::message(const std::string& text, const std::string& title)
     messages_ << "[" << title << "] " << text << "\n";
 }
 
-std::optional<std::string> ScriptedDialogs::openFile(const FileDialogRequest& request)
+std::optional<std::string> ScriptedDialogs::fileAnswer(const char* kind,
+                                                       const FileDialogRequest& request)
 {
-    shown_.push_back({"open", {}, request.title, request.fileName});
+    shown_.push_back({kind, {}, request.title, request.fileName});
     auto answer = nextAnswer();
     if (!answer || answer->empty())
         return std::nullopt;
     return answer;
 }
 
+std::optional<std::string> ScriptedDialogs::openFile(const FileDialogRequest& request)
+{
+    return fileAnswer("open", request);
+}
+
 std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogRequest& request)
 {
-    shown_.push_back({"save", {}, request.title, request.fileName});
-    auto answer = nextAnswer();
-    if (!answer || answer->empty())
-        return std::nullopt;
-    return answer;
+    return fileAnswer("save", request);
 }
 
 PrintOutcome ScriptedDialogs::printPane(Pane& pane)

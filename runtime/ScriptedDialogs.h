@@ -40,6 +40,8 @@ public:
 
 private:
     std::optional<std::string> nextAnswer();
+    // A file dialog: the next answer is the chosen name; "" or none cancels.
+    std::optional<std::string> fileAnswer(const char* kind, const FileDialogRequest& request);
 
     std::deque<std::string> answers_;
     std::ostream& messages_;
