@@ -12,6 +12,10 @@ for f in bin/corvane bin/corvane-gui include/Tessaro7/CorvaneGen7.h \
          lib/cmake/Tessaro7/Tessaro7Config.cmake; do
     [ -e "$work/prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
+if [ -e "$build_dir/designer/libtessaro7_designer.so" ]; then
+    find "$work/prefix" -path '*qt6/plugins/designer/libtessaro7_designer.so' | grep -q . ||
+        { echo "missing after install: the Designer plugin"; exit 1; }
+fi
 cmake -S "$source_dir/tests/install/host" -B "$work/host" -DCMAKE_PREFIX_PATH="$work/prefix" > "$work/configure.log"
 cmake --build "$work/host" > "$work/build.log"
 QT_QPA_PLATFORM=offscreen "$work/host/host"
