@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -115,9 +116,13 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
     auto* fonts = new QFontDialog(&dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    QFont start(q(initial.name));
+    // A family the machine lacks opens on the face that stands in for it.
+    QFont start(QFontInfo(QFont(q(initial.name))).family());
     start.setPointSizeF(initial.size);
     fonts->setCurrentFont(start);
+    // Enter and Escape close the embedded dialog; they close ours with it.
+    QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
 
     QColor colour = QColor::fromRgb(initial.colour);
     auto* colourButton = new QPushButton(QStringLiteral("Colour..."), &dialog);

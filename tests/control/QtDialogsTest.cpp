@@ -104,6 +104,7 @@ TEST(QtDialogs, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsColour)
         auto* fonts = w->findChild<QFontDialog*>();
         ASSERT_NE(fonts, nullptr);
         EXPECT_EQ(fonts->currentFont().pointSizeF(), 10);
+        EXPECT_EQ(fonts->currentFont().family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
         QFont chosen(QStringLiteral("DejaVu Sans"));
         chosen.setPointSize(14);
         chosen.setItalic(true);
