@@ -71,18 +71,18 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     edit->setFont(paneFont);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromUtf8(spec.tooltip));
+    for (const ButtonSpec& row : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
+        button->setObjectName(QString::fromLatin1(row.name));
+        button->setToolTip(QString::fromUtf8(row.tooltip));
         button->setFont(surfaceFont("Rockwell", 9));
-        button->setGeometry(fromTwips(spec.left, spec.top, kButtonWidth, kButtonHeight));
-        connect(button, &QPushButton::clicked, this, [this, click = spec.click] {
+        button->setGeometry(fromTwips(row.left, row.top, kButtonWidth, kButtonHeight));
+        connect(button, &QPushButton::clicked, this, [this, click = row.click] {
             ClickContext context{surface_->pane, surface_->dialogs, RandomSource::process(),
                                  surface_->clock, std::nullopt};
             click(context);
         });
-        tabOrder.emplace_back(spec.tabIndex, button);
+        tabOrder.emplace_back(row.tabIndex, button);
     }
     tabOrder.emplace_back(21, edit); // the banner (20) takes no focus
     std::sort(tabOrder.begin(), tabOrder.end(),

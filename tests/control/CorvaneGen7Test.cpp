@@ -24,12 +24,12 @@ TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
     CorvaneGen7 control;
     const auto buttons = control.findChildren<QPushButton*>();
     EXPECT_EQ(buttons.size(), 20);
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = control.findChild<QPushButton*>(QString::fromLatin1(spec.name));
-        ASSERT_NE(button, nullptr) << spec.name;
-        EXPECT_EQ(button->text().toStdString(), spec.caption);
-        EXPECT_EQ(button->toolTip().toStdString(), spec.tooltip);
-        EXPECT_EQ(button->geometry(), QRect(spec.left / 15, spec.top / 15, 81, 20)) << spec.name;
+    for (const ButtonSpec& row : kButtons) {
+        auto* button = control.findChild<QPushButton*>(QString::fromLatin1(row.name));
+        ASSERT_NE(button, nullptr) << row.name;
+        EXPECT_EQ(button->text().toStdString(), row.caption);
+        EXPECT_EQ(button->toolTip().toStdString(), row.tooltip);
+        EXPECT_EQ(button->geometry(), QRect(row.left / 15, row.top / 15, 81, 20)) << row.name;
     }
     EXPECT_EQ(control.findChild<QPushButton*>("Pick3")->toolTip(),
               QStringLiteral("Generate pick-3 combinations from 000  to 999"));
