@@ -45,9 +45,9 @@ mpz_class totalCombinations(const TierGame& game)
     return count;
 }
 
-std::string jackpotLine(const mpz_class& total, long distinctLines)
+std::string jackpotLine(const mpz_class& total, long distinctLines, const std::string& unit)
 {
-    return std::to_string(distinctLines)
-           + (distinctLines == 1 ? " distinct line holds" : " distinct lines hold")
+    return std::to_string(distinctLines) + " distinct " + unit
+           + (distinctLines == 1 ? " holds" : "s hold")
            + " the jackpot with probability 1 in " + quotientText(total, distinctLines, 0);
 }
