@@ -5,7 +5,7 @@
 #include "PrizeTiers.h"
 
 #include <algorithm>
-#include <set>
+#include <tuple>
 
 namespace {
 
@@ -118,14 +118,18 @@ std::optional<mpz_class> jackpotTotal(const LineLayout& layout)
 
 long distinctPlays(const std::vector<ReportLine>& plays)
 {
-    std::set<std::pair<std::vector<int>, std::vector<std::string>>> distinct;
-    for (const ReportLine& play : plays) {
-        std::vector<int> numbers = play.first;
-        numbers.push_back(-1); // keeps the groups apart
-        numbers.insert(numbers.end(), play.second.begin(), play.second.end());
-        distinct.emplace(std::move(numbers), play.teams);
-    }
-    return static_cast<long>(distinct.size());
+    std::vector<const ReportLine*> sorted;
+    for (const ReportLine& play : plays)
+        sorted.push_back(&play);
+    const auto key = [](const ReportLine* play) {
+        return std::tie(play->first, play->second, play->teams);
+    };
+    std::sort(sorted.begin(), sorted.end(),
+              [&](const ReportLine* a, const ReportLine* b) { return key(a) < key(b); });
+    const auto end = std::unique(sorted.begin(), sorted.end(), [&](const ReportLine* a, const ReportLine* b) {
+        return key(a) == key(b);
+    });
+    return static_cast<long>(end - sorted.begin());
 }
 
 } // namespace

@@ -41,19 +41,22 @@ int pocketOf(std::string_view line)
 
 bool readNumbers(std::string_view line, const LineLayout& layout, ReportLine& play)
 {
-    std::vector<int> numbers;
-    for (std::string_view word : wordsOf(line)) {
-        const int number = wholeNumber(word);
+    std::vector<int>& numbers = play.first;
+    numbers.reserve(static_cast<std::size_t>(layout.firstCount + layout.secondCount));
+    std::size_t at = 0;
+    while ((at = line.find_first_not_of(" \t", at)) != std::string_view::npos) {
+        const auto end = std::min(line.find_first_of(" \t", at), line.size());
+        const int number = wholeNumber(line.substr(at, end - at));
         if (number < 0)
             return false;
         numbers.push_back(number);
+        at = end;
     }
     const auto expected = static_cast<std::size_t>(layout.firstCount + layout.secondCount);
     if (numbers.empty() || (layout.firstCount > 0 && numbers.size() != expected))
         return false;
-    const auto split = numbers.end() - layout.secondCount;
-    play.first.assign(numbers.begin(), split);
-    play.second.assign(split, numbers.end());
+    play.second.assign(numbers.end() - layout.secondCount, numbers.end());
+    numbers.resize(numbers.size() - static_cast<std::size_t>(layout.secondCount));
     return true;
 }
 
@@ -102,9 +105,11 @@ int wholeNumber(std::string_view word)
 
 std::vector<ReportLine> readReportLines(std::string_view text, const LineLayout& layout)
 {
+    const std::vector<std::string_view> lines = splitLines(text);
     std::vector<ReportLine> plays;
+    plays.reserve(lines.size());
     int lineNumber = 0;
-    for (std::string_view line : splitLines(text)) {
+    for (std::string_view line : lines) {
         ++lineNumber;
         ReportLine play{lineNumber, {}, {}, {}};
         if (layout.kind == LineKind::Teams) {
