@@ -11,10 +11,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
-#include <memory>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <unistd.h>
