@@ -206,8 +206,11 @@ CheckResult checkDraw(std::string_view text, std::string_view drawText, const La
         result.error = kNoRouletteCheck;
         return result;
     }
+    // Loaded tickets tell their games by the widest one (blank games at the end
+    // leave a ticket short).
     if (layout.kind == LineKind::Teams && layout.firstCount == 0)
-        layout.firstCount = static_cast<int>(plays.front().teams.size());
+        for (const ReportLine& play : plays)
+            layout.firstCount = std::max(layout.firstCount, static_cast<int>(play.teams.size()));
     const DrawReading reading = readDraw(drawText, layout);
     if (!reading.draw) {
         result.error = reading.error;
