@@ -65,7 +65,7 @@ void describe(CLI::App& app, Options& options)
         "(\"\" or none is Cancel). Message boxes go to standard error as [title] text.");
     app.prefix_command();
     app.add_option("-C", options.directory, "work in DIR (parameter files are read and written there)")
-        ->option_text("DIR");
+        ->type_name("DIR");
     app.add_option_function<std::string>(
            "--seed",
            [&](const std::string& text) {
@@ -74,12 +74,12 @@ void describe(CLI::App& app, Options& options)
                    throw CLI::ValidationError("--seed", "needs a number, not \"" + text + "\"");
            },
            "reseed with X instead of the clock-and-date seed")
-        ->option_text("X");
+        ->type_name("X");
     app.add_option_function<std::string>(
            "--check", [&](const std::string& draw) { options.draw = draw; },
            "check the pane's lines against DRAW (\"3 11 19 27 38 + 7\") and write the\n"
            "result to standard error as [Check Against a Draw] and its lines")
-        ->option_text("DRAW");
+        ->type_name("DRAW");
     app.add_flag("--details", options.details,
                  "write a message box's details (the odds boxes' tier tables) after it");
     app.add_flag("--show-seed", options.showSeed,
