@@ -13,11 +13,11 @@ std::vector<double> LastReport::numbers() const
     return result;
 }
 
-std::string roundTripText(double seed)
+std::string roundTripText(double value)
 {
     char buffer[32];
     // Without a precision to_chars writes the shortest round-trip form.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, seed);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 

@@ -26,7 +26,7 @@ struct LastReport {
 };
 
 // A value (a seed) as the shortest text that reads back to the very same double.
-std::string roundTripText(double seed);
+std::string roundTripText(double value);
 // The seed read back from that text; nothing for text that is not a number.
 std::optional<double> readSeed(const std::string& text);
 
