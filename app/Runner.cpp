@@ -2,36 +2,101 @@
 
 #include "ButtonTable.h"
 #include "Clock.h"
+#include "DrawCheck.h"
+#include "LastReport.h"
 #include "MemoryPane.h"
 #include "RandomSource.h"
 #include "ScriptedDialogs.h"
 #include "StartUp.h"
-#include "TextFunctions.h"
+
+#include <CLI/CLI.hpp>
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <unistd.h>
 
 namespace {
 
-void printHelp(std::ostream& out)
+struct Options {
+    std::string directory;
+    std::optional<double> seed;
+    std::optional<std::string> draw;
+    bool details = false;
+    bool showSeed = false;
+    std::vector<std::string> nameAndAnswers;
+};
+
+std::string namesText()
 {
-    out << "Usage: corvane [-C DIR] [--seed X] NAME [ANSWER ...]\n"
-           "Runs one click of the control without a window and writes the pane's text.\n"
-           "  -C DIR     work in DIR (parameter files are read and written there)\n"
-           "  --seed X   reseed with X instead of the clock-and-date seed\n"
-           "Each prompt takes the next ANSWER (\"\" is Cancel); once they run out a prompt\n"
-           "keeps its default. Each file dialog takes the next ANSWER as the file name\n"
-           "(\"\" or none is Cancel). Message boxes go to standard error as [title] text.\n\n"
-           "Names (case-insensitive), with caption and tooltip:\n";
+    std::string text = "Names (case-insensitive), with caption and tooltip:\n";
     for (const auto& button : kButtons)
-        out << "  " << button.name << std::string(11 - std::strlen(button.name), ' ') << "\""
-            << button.caption << "\"  " << button.tooltip << "\n";
+        text += "  " + std::string(button.name) + std::string(11 - std::strlen(button.name), ' ')
+                + "\"" + button.caption + "\"  " + button.tooltip + "\n";
     for (const auto& operation : kPrivateOperations)
-        out << "  " << operation.name << "  " << operation.description << " (no button)\n";
-    out << "Font and Print need the window: run corvane-gui.\n";
+        text += "  " + std::string(operation.name) + "  " + operation.description + " (no button)\n";
+    return text + "Font and Print need the window: run corvane-gui.";
+}
+
+// CLI11's help with the runner's own synopsis: NAME and its answers are no
+// options of CLI11's.
+class HelpFormat : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App* app, std::string) const override
+    {
+        return "Usage: corvane [-C DIR] [--seed X] [--check DRAW] [--details] [--show-seed] NAME "
+               "[ANSWER ...]\n"
+               + app->get_description() + "\n";
+    }
+    std::string make_description(const CLI::App*) const override { return {}; }
+};
+
+// The options before NAME; NAME and everything after it come back verbatim,
+// so an answer may start with "-".
+void describe(CLI::App& app, Options& options)
+{
+    app.formatter(std::make_shared<HelpFormat>());
+    app.description(
+        "Runs one click of the control without a window and writes the pane's text.\n"
+        "Each prompt takes the next ANSWER (\"\" is Cancel); once they run out a prompt\n"
+        "keeps its default. Each file dialog takes the next ANSWER as the file name\n"
+        "(\"\" or none is Cancel). Message boxes go to standard error as [title] text.");
+    app.prefix_command();
+    app.add_option("-C", options.directory, "work in DIR (parameter files are read and written there)")
+        ->type_name("DIR");
+    app.add_option_function<std::string>(
+           "--seed",
+           [&](const std::string& text) {
+               options.seed = readSeed(text);
+               if (!options.seed)
+                   throw CLI::ValidationError("--seed", "needs a number, not \"" + text + "\"");
+           },
+           "reseed with X instead of the clock-and-date seed")
+        ->type_name("X");
+    app.add_option_function<std::string>(
+           "--check", [&](const std::string& draw) { options.draw = draw; },
+           "check the pane's lines against DRAW (\"3 11 19 27 38 + 7\") and write the\n"
+           "result to standard error as [Check Against a Draw] and its lines")
+        ->type_name("DRAW");
+    app.add_flag("--details", options.details,
+                 "write a message box's details (the odds boxes' tier tables) after it");
+    app.add_flag("--show-seed", options.showSeed,
+                 "write [seed] X for the seed the click used, X reading back to the same seed");
+    app.footer(namesText());
+}
+
+// The pane's lines against the draw, as the window's check dialog shows them.
+// The click's own report lays its lines out; other text is read by its shape.
+bool writeCheck(const std::string& draw, const MemoryPane& pane, const LastReport& report,
+                std::ostream& err)
+{
+    const CheckResult result = checkDraw(pane.text(), draw, report.shown ? &report : nullptr);
+    err << "[Check Against a Draw]\n";
+    for (const std::string& line : result.lines())
+        err << line << "\n";
+    return result.error.empty();
 }
 
 } // namespace
@@ -39,81 +104,65 @@ void printHelp(std::ostream& out)
 int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                bool terminalPrompts)
 {
-    std::optional<double> seed;
-    std::string directory;
-    std::size_t i = 0;
-    for (; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            printHelp(out);
-            return 0;
-        }
-        if (arg == "-C" || arg == "--seed") {
-            if (i + 1 >= args.size()) {
-                err << "corvane: " << arg << " needs a value (see corvane --help)\n";
-                return 2;
-            }
-            const std::string& value = args[++i];
-            if (arg == "-C") {
-                directory = value;
-                continue;
-            }
-            char* end = nullptr;
-            errno = 0;
-            const double x = std::strtod(value.c_str(), &end);
-            if (value.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(x)) {
-                err << "corvane: --seed needs a number, not \"" << value << "\"\n";
-                return 2;
-            }
-            seed = x;
-            continue;
-        }
-        if (!arg.empty() && arg[0] == '-') {
-            err << "corvane: unknown option " << arg << " (see corvane --help)\n";
-            return 2;
-        }
-        break;
+    Options options;
+    CLI::App app("", "corvane");
+    describe(app, options);
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        err << "corvane: " << error.what() << " (see corvane --help)\n";
+        return 2;
     }
-    if (i >= args.size()) {
+    const std::vector<std::string> rest = app.remaining();
+    if (rest.empty()) {
         err << "corvane: no NAME given (see corvane --help)\n";
         return 2;
     }
-    const std::string& name = args[i];
-    ClickProcedure procedure = nullptr;
-    std::string procedureName;
-    if (const ButtonSpec* button = findButton(name)) {
-        procedureName = button->name;
-        const std::string_view n = button->name;
-        if (n == "Font" || n == "Print") {
-            err << "corvane: " << n << " needs the window: run corvane-gui\n";
-            return 2;
-        }
-        procedure = button->click;
-    } else if (const OperationSpec* operation = findOperation(name)) {
-        procedureName = operation->name;
-        procedure = operation->run;
-    } else {
+    const std::string& name = rest.front();
+    if (!name.empty() && name[0] == '-') {
+        err << "corvane: unknown option " << name << " (see corvane --help)\n";
+        return 2;
+    }
+    const ButtonSpec* button = findButton(name);
+    const OperationSpec* operation = button ? nullptr : findOperation(name);
+    if (button && (std::string_view(button->name) == "Font" || std::string_view(button->name) == "Print")) {
+        err << "corvane: " << button->name << " needs the window: run corvane-gui\n";
+        return 2;
+    }
+    if (!button && !operation) {
         err << "corvane: unknown name \"" << name << "\" (see corvane --help)\n";
         return 2;
     }
-    if (!directory.empty() && ::chdir(directory.c_str()) != 0) {
-        err << "corvane: cannot work in " << directory << ": " << std::strerror(errno) << "\n";
+    if (!options.directory.empty() && ::chdir(options.directory.c_str()) != 0) {
+        err << "corvane: cannot work in " << options.directory << ": " << std::strerror(errno) << "\n";
         return 2;
     }
 
     MemoryPane pane;
     writeWelcome(pane);
-    ScriptedDialogs dialogs(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()),
-                            err, terminalPrompts);
+    ScriptedDialogs dialogs(std::vector<std::string>(rest.begin() + 1, rest.end()), err,
+                            terminalPrompts);
+    dialogs.writeDetails = options.details;
     SystemClock clock;
-    ClickContext click{pane, dialogs, RandomSource::process(), clock, seed};
+    ClickContext click{pane, dialogs, RandomSource::process(), clock, options.seed};
     int status = 0;
     try {
-        procedure(click);
+        if (button)
+            runButton(*button, click);
+        else
+            operation->run(click);
     } catch (const OverflowError& error) {
-        err << "corvane: " << procedureName << ": " << error.what() << "\n";
+        err << "corvane: " << (button ? button->name : operation->name) << ": " << error.what() << "\n";
         status = 1;
     }
+    if (options.showSeed && click.report.seed)
+        err << "[seed] " << roundTripText(*click.report.seed) << "\n";
+    if (options.draw && !writeCheck(*options.draw, pane, click.report, err))
+        status = 1;
     out << pane.text() << std::flush;
     return status;
 }

@@ -5,6 +5,7 @@
 #include "LottoClicks.h"
 #include "OddsCalculators.h"
 #include "PaneCommands.h"
+#include "ReplayDialogs.h"
 #include "Roulette.h"
 #include "SportsBetting.h"
 
@@ -81,4 +82,22 @@ const OperationSpec* findOperation(std::string_view name)
         if (sameName(operation.name, name))
             return &operation;
     return nullptr;
+}
+
+void runButton(const ButtonSpec& button, ClickContext& click)
+{
+    click.report.button = button.name;
+    click.report.caption = button.caption;
+    button.click(click);
+}
+
+void runAgain(const LastReport& report, ClickContext& click)
+{
+    const ButtonSpec* button = findButton(report.button);
+    if (!button)
+        return;
+    ReplayDialogs dialogs(report, click.dialogs);
+    ClickContext again{click.pane, dialogs, click.random, click.clock, report.seed};
+    runButton(*button, again);
+    click.report = again.report;
 }

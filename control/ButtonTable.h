@@ -34,3 +34,13 @@ constexpr int kButtonHeight = 300;
 // Case-insensitive lookup of a button; nullptr when there is none.
 const ButtonSpec* findButton(std::string_view name);
 const OperationSpec* findOperation(std::string_view name);
+
+// Runs a button's procedure; the click's report gets the button's name and
+// caption, the procedure adds its values and seed.
+void runButton(const ButtonSpec& button, ClickContext& click);
+
+// Makes a report again with its own values and seed, asking nothing: the
+// same procedure, its prompts and file dialog answered from the report.
+// Message boxes still go to the click's dialogs. Does nothing for a report
+// of no button.
+void runAgain(const LastReport& report, ClickContext& click);

@@ -52,9 +52,13 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
     return s(dialog.textValue());
 }
 
-void QtDialogs::message(const std::string& text, const std::string& title)
+void QtDialogs::message(const std::string& text, const std::string& title,
+                        const std::string& details)
 {
     QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+    // The box then offers "Show Details..." with the detailed text.
+    if (!details.empty())
+        box.setDetailedText(q(details));
     box.exec();
 }
 

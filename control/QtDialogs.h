@@ -11,7 +11,9 @@ public:
 
     std::string prompt(const std::string& text, const std::string& title,
                        const std::string& defaultText) override;
-    void message(const std::string& text, const std::string& title) override;
+    using Dialogs::message;
+    void message(const std::string& text, const std::string& title,
+                 const std::string& details) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     PrintOutcome printPane(Pane& pane) override;

@@ -42,7 +42,7 @@ void Horses_Click(ClickContext& click)
     click.clearAndStyle();
     const ParameterFile file("Horses.INI", {8});
     const auto answers = askParameters(
-        click.dialogs, file.readOrCreate(),
+        click, file.readOrCreate(),
         {{"How many horses in the race (6, 7, 8, 9,...12...):", kTitle}},
         [](std::size_t, double answer, double) -> std::optional<double> {
             if (answer == 0)

@@ -73,7 +73,7 @@ void USBet_Click(ClickContext& click)
 
     const ParameterFile file("USBet.INI", {5});
     const auto answers = askParameters(
-        click.dialogs, file.readOrCreate(), {{kPrompt, kTitle}},
+        click, file.readOrCreate(), {{kPrompt, kTitle}},
         [](std::size_t, double answer, double) -> std::optional<double> {
             // An answer beyond 16 bits leaves the count 0, which ends the command.
             const int games = toInt16(answer).value_or(0);
@@ -95,6 +95,7 @@ void USBet_Click(ClickContext& click)
     const auto path = click.dialogs.openFile(request);
     if (!path)
         return;
+    click.report.values.push_back({request.title, *path});
     // A game file that cannot be read leaves every name empty.
     const std::string text = decodeText(readFileBytes(*path).value_or(""));
     const std::vector<Game> teams = readGames(text, games);

@@ -42,7 +42,7 @@ std::optional<std::vector<double>> askBiggestNumbers(ClickContext& click,
         }
         return value;
     };
-    const auto values = askParameters(click.dialogs, file.readOrCreate(), prompts, check);
+    const auto values = askParameters(click, file.readOrCreate(), prompts, check);
     if (values)
         file.write(*values); // a directory we cannot write to just skips this
     return values;

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "OddsCalculators.h"
 #include "OddsClick.h"
+#include "PrizeTiers.h"
 #include "PrintWriter.h"
 #include "TextFunctions.h"
 
@@ -18,6 +19,12 @@ std::string euroOddsMessage(const EuroOddsGame& game)
     return " Total combinations of: " + Str(game.first.biggest) + "/" + Str(game.first.perLine)
            + " AND " + Str(game.second.biggest) + "/" + Str(game.second.perLine) + " = "
            + countText(jackpot);
+}
+
+std::string euroOddsDetails(const EuroOddsGame& game)
+{
+    return tierTable({{game.first.biggest, game.first.perLine},
+                      Drum{game.second.biggest, game.second.perLine}});
 }
 
 std::size_t euroOddsLongestLine(const EuroOddsGame& game)
@@ -49,7 +56,7 @@ void EuroOdds_Click(ClickContext& click)
         return;
     const EuroOddsGame game{{(*values)[0], (*values)[1]}, {(*values)[2], (*values)[3]}};
     const std::string title = "Euro Millions Odds";
-    click.dialogs.message(euroOddsMessage(game), title);
+    click.dialogs.message(euroOddsMessage(game), title, euroOddsDetails(game));
     if (reportFits(click, euroOddsLongestLine(game), title))
         click.show(euroOddsReport(game, click.random));
 }

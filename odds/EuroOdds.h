@@ -13,5 +13,7 @@ struct EuroOddsGame {
 };
 
 std::string euroOddsMessage(const EuroOddsGame& game);
+// Its details: every tier of the two ballsets.
+std::string euroOddsDetails(const EuroOddsGame& game);
 std::string euroOddsReport(const EuroOddsGame& game, RandomSource& random);
 std::size_t euroOddsLongestLine(const EuroOddsGame& game);

@@ -5,12 +5,18 @@
 #include "Dialogs.h"
 #include "OddsCalculators.h"
 #include "OddsClick.h"
+#include "PrizeTiers.h"
 #include "TextFunctions.h"
 
 std::string lottoOddsMessage(const Ballset& game)
 {
     return " Total combinations of" + Str(game.biggest) + " taken" + Str(game.perLine)
            + " at a time is : " + countText(CombinationCount(game.biggest, game.perLine));
+}
+
+std::string lottoOddsDetails(const Ballset& game)
+{
+    return tierTable({{game.biggest, game.perLine}, std::nullopt});
 }
 
 std::size_t lottoOddsLongestLine(const Ballset& game) { return longestSelection(game) + 2; }
@@ -34,7 +40,7 @@ void AnyLotto_Click(ClickContext& click)
         return;
     const Ballset game{(*values)[0], (*values)[1]};
     const std::string title = "Lotto Odds";
-    click.dialogs.message(lottoOddsMessage(game), title);
+    click.dialogs.message(lottoOddsMessage(game), title, lottoOddsDetails(game));
     if (reportFits(click, lottoOddsLongestLine(game), title))
         click.show(lottoOddsReport(game, click.random));
 }

@@ -20,7 +20,7 @@ std::optional<std::vector<std::int16_t>> askOddsParameters(ClickContext& click,
         }
         return *value;
     };
-    const auto answers = askParameters(click.dialogs, file.readOrCreate(), prompts, check);
+    const auto answers = askParameters(click, file.readOrCreate(), prompts, check);
     if (!answers)
         return std::nullopt;
     file.write(*answers);

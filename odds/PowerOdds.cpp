@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "OddsCalculators.h"
 #include "OddsClick.h"
+#include "PrizeTiers.h"
 #include "RandomSource.h"
 #include "Rounding.h"
 #include "TextFunctions.h"
@@ -15,6 +16,11 @@ std::string powerOddsMessage(const PowerOddsGame& game)
         CombinationCount(game.regular.biggest, game.regular.perLine) * game.biggestPowerBall;
     return " Total combinations of" + Str(game.regular.biggest) + " taken" + Str(game.regular.perLine)
            + " at a time + " + Str(game.biggestPowerBall) + " PowerBall is : " + countText(jackpot);
+}
+
+std::string powerOddsDetails(const PowerOddsGame& game)
+{
+    return tierTable({{game.regular.biggest, game.regular.perLine}, Drum{game.biggestPowerBall, 1}});
 }
 
 std::size_t powerOddsLongestLine(const PowerOddsGame& game)
@@ -45,7 +51,7 @@ void PowerOdds_Click(ClickContext& click)
         return;
     const PowerOddsGame game{{(*values)[0], (*values)[1]}, (*values)[2]};
     const std::string title = "PowerBall Odds";
-    click.dialogs.message(powerOddsMessage(game), title);
+    click.dialogs.message(powerOddsMessage(game), title, powerOddsDetails(game));
     if (reportFits(click, powerOddsLongestLine(game), title))
         click.show(powerOddsReport(game, click.random));
 }

@@ -15,5 +15,7 @@ struct PowerOddsGame {
 };
 
 std::string powerOddsMessage(const PowerOddsGame& game);
+// Its details: every tier, the PowerBall being 1 of the biggest PowerBall.
+std::string powerOddsDetails(const PowerOddsGame& game);
 std::string powerOddsReport(const PowerOddsGame& game, RandomSource& random);
 std::size_t powerOddsLongestLine(const PowerOddsGame& game);

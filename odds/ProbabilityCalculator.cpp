@@ -48,7 +48,7 @@ void runProbabilityCalculator(ClickContext& click, const ProbabilityCalculator& 
             favourable = value;
         return value;
     };
-    const auto answers = askParameters(click.dialogs, file.readOrCreate(), prompts, check);
+    const auto answers = askParameters(click, file.readOrCreate(), prompts, check);
     if (!answers)
         return;
 

@@ -8,6 +8,7 @@ double ClickContext::reseed()
 {
     const double seed = fixedSeed ? *fixedSeed : TheSeeder(random, clock);
     random.reseed(seed);
+    report.seed = seed;
     return seed;
 }
 
@@ -19,8 +20,9 @@ void ClickContext::clearAndStyle(bool bold)
     pane.setFontBold(bold);
 }
 
-void ClickContext::show(const std::string& report)
+void ClickContext::show(const std::string& text)
 {
-    pane.setSelectionText(report);
+    pane.setSelectionText(text);
     pane.setVisible(true);
+    report.shown = true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LastReport.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -19,13 +21,16 @@ struct ClickContext {
     Clock& clock;
     // When set, every reseed uses this number instead of TheSeeder.
     std::optional<double> fixedSeed;
+    // What the click made: its values and seed (the procedures fill them)
+    // and whether a report reached the pane.
+    LastReport report = {};
 
-    // seed = TheSeeder; Reseed(seed). Returns the seed.
+    // seed = TheSeeder; Reseed(seed). Returns the seed, which the report keeps.
     double reseed();
     // Empties the pane and styles what comes next: "Courier", 10 points, bold.
     void clearAndStyle(bool bold = true);
     // Hands a report's exact text to the emptied pane and shows it.
-    void show(const std::string& report);
+    void show(const std::string& text);
 };
 
 using ClickProcedure = void (*)(ClickContext&);

@@ -28,8 +28,11 @@ public:
     // A prompt with its text, title and default text; "" on Cancel.
     virtual std::string prompt(const std::string& text, const std::string& title,
                                const std::string& defaultText) = 0;
-    // A message box with OK.
-    virtual void message(const std::string& text, const std::string& title) = 0;
+    // A message box with OK and, when details are given, a button that
+    // shows them (the odds boxes' tier tables).
+    virtual void message(const std::string& text, const std::string& title,
+                         const std::string& details) = 0;
+    void message(const std::string& text, const std::string& title) { message(text, title, {}); }
 
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;

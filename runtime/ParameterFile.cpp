@@ -1,6 +1,8 @@
 #include "ParameterFile.h"
 
+#include "ClickContext.h"
 #include "Dialogs.h"
+#include "LastReport.h"
 #include "FieldReader.h"
 #include "PrintWriter.h"
 #include "TextFunctions.h"
@@ -70,6 +72,19 @@ std::optional<std::vector<double>> askParameters(Dialogs& dialogs,
         if (!kept)
             return std::nullopt;
         values[i] = *kept;
+    }
+    return values;
+}
+
+std::optional<std::vector<double>> askParameters(ClickContext& click,
+                                                 const std::vector<double>& remembered,
+                                                 const std::vector<ParameterPrompt>& prompts,
+                                                 const AnswerCheck& check)
+{
+    auto values = askParameters(click.dialogs, remembered, prompts, check);
+    if (values) {
+        for (std::size_t i = 0; i < values->size() && i < prompts.size(); ++i)
+            click.report.values.push_back({prompts[i].title, roundTripText((*values)[i])});
     }
     return values;
 }

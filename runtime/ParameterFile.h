@@ -9,6 +9,7 @@
 #include <vector>
 
 class Dialogs;
+struct ClickContext;
 
 // A game's remembered answers ("Lotto6.INI"), one print statement per line
 // with "," between the values, each line ended by CR LF.
@@ -53,6 +54,13 @@ std::optional<double> keepRememberedWhenNotPositive(std::size_t index, double an
 // text; Cancel, an empty or non-numeric answer reads as 0. Gives no values
 // when a check ends the command. The caller rewrites the file.
 std::optional<std::vector<double>> askParameters(Dialogs& dialogs,
+                                                 const std::vector<double>& remembered,
+                                                 const std::vector<ParameterPrompt>& prompts,
+                                                 const AnswerCheck& check);
+
+// The same with the click's dialogs; the values kept are added to the
+// click's report, under their prompts' titles.
+std::optional<std::vector<double>> askParameters(ClickContext& click,
                                                  const std::vector<double>& remembered,
                                                  const std::vector<ParameterPrompt>& prompts,
                                                  const AnswerCheck& check);

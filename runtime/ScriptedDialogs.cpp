@@ -34,10 +34,13 @@ std::string ScriptedDialogs::prompt(const std::string& text, const std::string& 
     return line.empty() ? defaultText : line;
 }
 
-void ScriptedDialogs::message(const std::string& text, const std::string& title)
+void ScriptedDialogs::message(const std::string& text, const std::string& title,
+                              const std::string& details)
 {
-    shown_.push_back({"message", text, title, {}});
+    shown_.push_back({"message", text, title, {}, details});
     messages_ << "[" << title << "] " << text << "\n";
+    if (writeDetails && !details.empty())
+        messages_ << "[" << title << " details]\n" << details;
 }
 
 std::optional<std::string> ScriptedDialogs::fileAnswer(const char* kind,

@@ -10,15 +10,21 @@
 // Dialogs answered from a script: each prompt and each file dialog takes the
 // next answer in turn. Out of answers, a prompt takes its default text (or,
 // when asked to, reads a line from the terminal) and a file dialog cancels.
-// Message boxes are written to a stream as "[title] text".
+// Message boxes are written to a stream as "[title] text"; their details,
+// when asked for, follow as "[title details]" and the detailed lines.
 class ScriptedDialogs : public Dialogs {
 public:
     ScriptedDialogs(std::vector<std::string> answers, std::ostream& messages,
                     bool askTerminal = false);
 
+    // Whether message boxes write their details too.
+    bool writeDetails = false;
+
     std::string prompt(const std::string& text, const std::string& title,
                        const std::string& defaultText) override;
-    void message(const std::string& text, const std::string& title) override;
+    using Dialogs::message;
+    void message(const std::string& text, const std::string& title,
+                 const std::string& details) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     PrintOutcome printPane(Pane& pane) override;
@@ -30,6 +36,7 @@ public:
         std::string text;
         std::string title;
         std::string defaultText; // prompt default, suggested file name
+        std::string details;     // a message box's details
     };
     const std::vector<Shown>& shown() const { return shown_; }
 

@@ -82,3 +82,68 @@ TEST(Runner, WorksInTheDirectoryGivenWithC)
     EXPECT_EQ(std::filesystem::current_path(), here / "sub");
     std::filesystem::current_path(here);
 }
+
+TEST(Runner, ShowSeedWritesASeedThatGivesTheSameReport)
+{
+    TempDirectory dir;
+    const RunResult first = run({"--show-seed", "Pick6", "49"});
+    ASSERT_EQ(first.err.rfind("[seed] ", 0), 0u);
+    ASSERT_EQ(first.err.back(), '\n');
+    const std::string seed = first.err.substr(7, first.err.size() - 8);
+    const RunResult again = run({"--seed", seed, "Pick6", "49"});
+    EXPECT_EQ(again.out, first.out);
+    EXPECT_EQ(run({"--seed", "0.30000000000000004", "--show-seed", "Pick3"}).err,
+              "[seed] 0.30000000000000004\n");
+}
+
+TEST(Runner, DetailsFollowTheirMessageUnderTheirOwnTitle)
+{
+    TempDirectory dir;
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+        std::string detailsStart;
+    } cases[] = {
+        {{"AnyLotto", "49", "6"},
+         "[Lotto Odds]  Total combinations of 49 taken 6 at a time is : 13,983,816\n",
+         "[Lotto Odds details]\n6 of 6: 1 combination, 1 in 13,983,816.00\n"},
+        {{"PowerOdds", "69", "5", "26"},
+         "[PowerBall Odds]  Total combinations of 69 taken 5 at a time +  26 PowerBall is : "
+         "292,201,338\n",
+         "[PowerBall Odds details]\n5 of 5 + 1 of 1: 1 combination, 1 in 292,201,338.00\n"},
+        {{"EuroOdds", "50", "5", "12", "2"},
+         "[Euro Millions Odds]  Total combinations of:  50/ 5 AND  12/ 2 = 139,838,160\n",
+         "[Euro Millions Odds details]\n5 of 5 + 2 of 2: 1 combination, 1 in 139,838,160.00\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"--details", "--seed", "1"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const RunResult result = run(args);
+        EXPECT_EQ(result.err.substr(0, c.message.size() + c.detailsStart.size()),
+                  c.message + c.detailsStart);
+        EXPECT_EQ(run({c.args}).err, c.message) << "no details without --details";
+    }
+}
+
+TEST(Runner, CheckWritesTheTallyOfTheReportOrOfASavedFile)
+{
+    TempDirectory dir;
+    const RunResult plain = run({"--seed", "42", "Pick6", "49"});
+    const RunResult checked = run({"--seed", "42", "--check", "3 11 19 27 38 45", "Pick6", "49"});
+    EXPECT_EQ(checked.status, 0);
+    EXPECT_EQ(checked.out, plain.out);
+    const std::string head = "[Check Against a Draw]\nDraw: 3 11 19 27 38 45\n6 of 6: ";
+    EXPECT_EQ(checked.err.rfind(head, 0), 0u);
+    EXPECT_NE(checked.err.find("\n0 of 6: "), std::string::npos);
+    EXPECT_NE(checked.err.find("1000 distinct lines hold the jackpot with probability 1 in 13,984\n"),
+              std::string::npos);
+
+    // A saved report is read by its shape: the same tiers, but no game known.
+    writeFile("six.txt", plain.out);
+    const RunResult saved = run({"--check", "3 11 19 27 38 45", "Open", "six.txt"});
+    EXPECT_EQ(saved.err, checked.err.substr(0, checked.err.find("1000 distinct")));
+
+    const RunResult wrong = run({"--seed", "42", "--check", "3 11 19", "Pick6", "49"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_EQ(wrong.err, "[Check Against a Draw]\nThe draw holds 3 numbers where 6 are needed.\n");
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Draw.h"
+#include "ReportLines.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct LastReport;
+
+// How many plays fell in one prize tier, and which.
+struct TierTally {
+    std::string name;             // "4 of 6", "5 of 5 + 1 of 1", "in order", "3 of 5 right"
+    std::vector<int> lineNumbers; // every play in the tier, by its line in the text
+};
+
+// The result of checking a text's plays against a draw.
+struct CheckResult {
+    std::string error;        // set when the draw does not fit or there is nothing to check
+    std::string draw;         // the draw as read
+    std::vector<TierTally> tiers; // from the best tier down
+    std::string unit = "line";    // "line" or "ticket"
+    std::optional<std::string> jackpot; // the distinct lines' jackpot odds
+
+    // The best tier that holds a play; nothing when none does.
+    std::optional<std::size_t> bestTier() const;
+    // The result's lines: the draw, one per tier ("4 of 6: 2 lines (lines
+    // 17, 803)", the best non-empty tier naming at most ten lines), the
+    // jackpot line; or the error alone.
+    std::vector<std::string> lines() const;
+};
+
+// Tallies the plays against a draw in the tiers of the layout.
+CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
+                      const LineLayout& layout);
+
+// Checks a text against a typed draw: its lines are read as the last report
+// laid them out when the text is that report (`report` given), else by
+// their shape.
+CheckResult checkDraw(std::string_view text, std::string_view drawText, const LastReport* report);

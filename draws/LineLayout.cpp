@@ -1,0 +1,121 @@
+#include "LineLayout.h"
+
+#include "BiggestNumbers.h"
+#include "LastReport.h"
+#include "LottoGames.h"
+#include "ReportLines.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+// The highest number a filtered game's line can hold for a biggest number.
+long drawable(double biggest) { return static_cast<long>(drawableNumbers(biggest)); }
+
+long whole(double value) { return static_cast<long>(value); }
+
+LineLayout numbers(int count, long biggest, int secondCount = 0, long secondBiggest = 0)
+{
+    return {LineKind::Numbers, count, secondCount, biggest, secondBiggest, 0};
+}
+
+bool isDigitLine(std::string_view line)
+{
+    if (line.size() != 9 && line.size() != 12)
+        return false;
+    for (std::size_t i = 0; i < line.size(); i += 3)
+        if (line[i] != ' ' || !std::isdigit(static_cast<unsigned char>(line[i + 1]))
+            || line[i + 2] != ' ')
+            return false;
+    return true;
+}
+
+// Three numbers right-aligned in four columns, nothing after them.
+bool isTrifectaLine(std::string_view line)
+{
+    if (line.size() != 12)
+        return false;
+    for (std::size_t i = 0; i < 12; i += 4)
+        if (line[i] != ' ' || !std::isdigit(static_cast<unsigned char>(line[i + 3])))
+            return false;
+    return wordsOf(line).size() == 3;
+}
+
+bool isSpinLine(std::string_view line) { return line.find("D1&2") != std::string_view::npos; }
+
+bool hasLetter(std::string_view line)
+{
+    for (char c : line)
+        if (std::isalpha(static_cast<unsigned char>(c)))
+            return true;
+    return false;
+}
+
+bool isNumberLine(std::string_view line)
+{
+    const auto words = wordsOf(line);
+    if (words.empty())
+        return false;
+    for (std::string_view word : words)
+        if (wholeNumber(word) < 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+LineLayout layoutOfReport(const LastReport& report)
+{
+    const std::vector<double> v = report.numbers();
+    const auto value = [&](std::size_t i) { return i < v.size() ? v[i] : 0.0; };
+    const std::string& b = report.button;
+    if (b == "Pick5" || b == "Pick6" || b == "Pick7")
+        return numbers(b.back() - '0', drawable(value(0)));
+    if (b == "Keno") {
+        LineLayout keno = numbers(kKeno.numbers, whole(kKenoBiggestNumber));
+        keno.drawnFirst = 20;
+        return keno;
+    }
+    if (b == "Power51" || b == "Power61")
+        return numbers(b == "Power51" ? 5 : 6, drawable(value(0)), 1, drawable(value(1)));
+    if (b == "EuroCombs")
+        return numbers(kEuroMainNumbers, drawable(value(0)), kEuroSecondNumbers, drawable(value(1)));
+    if (b == "AnyLotto")
+        return numbers(static_cast<int>(value(1)), whole(value(0)));
+    if (b == "PowerOdds")
+        return numbers(static_cast<int>(value(1)), whole(value(0)), 1, whole(value(2)));
+    if (b == "EuroOdds")
+        return numbers(static_cast<int>(value(1)), whole(value(0)), static_cast<int>(value(3)),
+                       whole(value(2)));
+    if (b == "Pick3" || b == "Pick4")
+        return {LineKind::Digits, b.back() - '0', 0, 9, 0, 0};
+    if (b == "Horses")
+        return {LineKind::Horses, 3, 0, static_cast<long>(std::ceil(value(0))), 0, 0};
+    if (b == "USBet")
+        return {LineKind::Teams, static_cast<int>(value(0)), 0, 2, 0, 0};
+    if (b == "Roulette")
+        return {LineKind::Pockets, 1, 0, 37, 0, 0};
+    return {};
+}
+
+LineLayout layoutByShape(std::string_view text, bool drawNamesTeams, int secondCount)
+{
+    for (std::string_view line : splitLines(text)) {
+        if (drawNamesTeams) {
+            if (hasLetter(line) && !isSpinLine(line))
+                return {LineKind::Teams, 0, 0, 0, 0, 0};
+            continue;
+        }
+        if (isDigitLine(line))
+            return {LineKind::Digits, static_cast<int>(line.size() / 3), 0, 0, 0, 0};
+        if (isTrifectaLine(line))
+            return {LineKind::Horses, 3, 0, 0, 0, 0};
+        if (isSpinLine(line))
+            return {LineKind::Pockets, 1, 0, 0, 0, 0};
+        const auto count = static_cast<int>(wordsOf(line).size());
+        if (isNumberLine(line) && count > secondCount)
+            return {LineKind::Numbers, count - secondCount, secondCount, 0, 0, 0};
+    }
+    return {};
+}

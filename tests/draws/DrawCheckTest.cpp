@@ -1,0 +1,179 @@
+#include "DrawCheck.h"
+#include "LastReport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LastReport reportOf(const std::string& button, std::vector<std::string> values)
+{
+    LastReport report;
+    report.button = button;
+    for (std::string& value : values)
+        report.values.push_back({"", std::move(value)});
+    report.shown = true;
+    return report;
+}
+
+std::string joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+struct CheckCase {
+    const char* what;
+    std::string text;
+    std::string draw;
+    std::optional<LastReport> report;
+    std::string expected;
+};
+
+const std::string kLotto6 = "   3  11  19  27  38  45\r\n"
+                            "   3  11  19  27  38  46\r\n"
+                            "   1   2   4   5   6   7\r\n"
+                            "   3  11  19  27  40  41\r\n";
+const std::string kPowerOdds = "  3 11 19 27 38   7\r\n"
+                               "  3 11 19 27 38   8\r\n"
+                               "  1  2  4  5  6   7\r\n";
+const std::string kPowerTiers = "5 of 5 + 1 of 1: 1 line (line 1)\n"
+                                "5 of 5 + 0 of 1: 1 line\n"
+                                "4 of 5 + 1 of 1: 0 lines\n4 of 5 + 0 of 1: 0 lines\n"
+                                "3 of 5 + 1 of 1: 0 lines\n3 of 5 + 0 of 1: 0 lines\n"
+                                "2 of 5 + 1 of 1: 0 lines\n2 of 5 + 0 of 1: 0 lines\n"
+                                "1 of 5 + 1 of 1: 0 lines\n1 of 5 + 0 of 1: 0 lines\n"
+                                "0 of 5 + 1 of 1: 1 line\n0 of 5 + 0 of 1: 0 lines\n";
+
+} // namespace
+
+TEST(DrawCheck, TalliesEveryGameInItsTiers)
+{
+    const std::vector<CheckCase> cases = {
+        {"lotto 49/6", kLotto6, "3 11 19 27 38 45", reportOf("Pick6", {"49"}),
+         "Draw: 3 11 19 27 38 45\n6 of 6: 1 line (line 1)\n5 of 6: 1 line\n4 of 6: 1 line\n"
+         "3 of 6: 0 lines\n2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 1 line\n"
+         "4 distinct lines hold the jackpot with probability 1 in 3,495,954\n"},
+        {"PowerBall 69/5 + 26", kPowerOdds, "3, 11, 19, 27, 38 + 7",
+         reportOf("PowerOdds", {"69", "5", "26"}),
+         "Draw: 3 11 19 27 38 + 7\n" + kPowerTiers
+             + "3 distinct lines hold the jackpot with probability 1 in 97,400,446\n"},
+        {"PowerBall read by its shape", kPowerOdds, "3 11 19 27 38 + 7", std::nullopt,
+         "Draw: 3 11 19 27 38 + 7\n" + kPowerTiers},
+        {"Euro 50/5 + 12/2, a line twice",
+         "  3 11 19 27 38   2  7\r\n  3 11 19 27 40   2 12\r\n  3 11 19 27 40   2 12\r\n",
+         "3 11 19 27 38 + 2 7", reportOf("EuroOdds", {"50", "5", "12", "2"}),
+         "Draw: 3 11 19 27 38 + 2 7\n5 of 5 + 2 of 2: 1 line (line 1)\n5 of 5 + 1 of 2: 0 lines\n"
+         "5 of 5 + 0 of 2: 0 lines\n4 of 5 + 2 of 2: 0 lines\n4 of 5 + 1 of 2: 2 lines\n"
+         "4 of 5 + 0 of 2: 0 lines\n3 of 5 + 2 of 2: 0 lines\n3 of 5 + 1 of 2: 0 lines\n"
+         "3 of 5 + 0 of 2: 0 lines\n2 of 5 + 2 of 2: 0 lines\n2 of 5 + 1 of 2: 0 lines\n"
+         "2 of 5 + 0 of 2: 0 lines\n1 of 5 + 2 of 2: 0 lines\n1 of 5 + 1 of 2: 0 lines\n"
+         "1 of 5 + 0 of 2: 0 lines\n0 of 5 + 2 of 2: 0 lines\n0 of 5 + 1 of 2: 0 lines\n"
+         "0 of 5 + 0 of 2: 0 lines\n"
+         "2 distinct lines hold the jackpot with probability 1 in 69,919,080\n"},
+        {"Keno: 10 spots against 20 drawn, no single jackpot",
+         "   1   2   3   4   5   6   7   8   9  10\r\n   1   2  21  22  23  24  25  26  27  28\r\n",
+         "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", reportOf("Keno", {}),
+         "Draw: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n10 of 10: 1 line (line 1)\n"
+         "9 of 10: 0 lines\n8 of 10: 0 lines\n7 of 10: 0 lines\n6 of 10: 0 lines\n"
+         "5 of 10: 0 lines\n4 of 10: 0 lines\n3 of 10: 0 lines\n2 of 10: 1 line\n"
+         "1 of 10: 0 lines\n0 of 10: 0 lines\n"},
+        {"pick 3, digits typed together", " 3  7  0 \r\n 0  3  7 \r\n 3  7  1 \r\n", "370",
+         reportOf("Pick3", {}),
+         "Draw: 3 7 0\nin order: 1 line (line 1)\nin any order: 2 lines\n"
+         "3 distinct lines hold the jackpot with probability 1 in 333\n"},
+        {"pick 3 read by its shape", " 3  7  0 \r\n 0  3  7 \r\n", "3 7 0", std::nullopt,
+         "Draw: 3 7 0\nin order: 1 line (line 1)\nin any order: 2 lines\n"},
+        {"trifecta of 8 horses", "   5   3   8\r\n   8   5   3\r\n   5   3   1\r\n", "5 3 8",
+         reportOf("Horses", {"8"}),
+         "Draw: 5 3 8\nin order: 1 line (line 1)\nin any order: 2 lines\n"
+         "3 distinct lines hold the jackpot with probability 1 in 112\n"},
+        {"two U.S. Bet tickets",
+         "GIANTS    49ERS     JETS\r\nVIKING    49ERS     DOLPHI\r\n"
+         "------------------------------------\r\nGIANTS 1  RAMS 2   JETS 1 \r\n",
+         "Giants, 49ers, Jets", reportOf("USBet", {"3", "GAMES.3"}),
+         "Draw: GIANTS, 49ERS, JETS\n3 of 3 right: 1 ticket (line 1)\n2 of 3 right: 0 tickets\n"
+         "1 of 3 right: 1 ticket\n0 of 3 right: 0 tickets\n"
+         "2 distinct tickets hold the jackpot with probability 1 in 4\n"},
+        {"at most ten line numbers", std::string(12 * 26, ' '), "3 11 19 27 38 45",
+         std::nullopt, ""},
+        {"no report lines", "Welcome to the generator.\n\n", "3 11 19 27 38 45", std::nullopt,
+         "The pane holds no lines to check.\n"},
+    };
+    for (CheckCase c : cases) {
+        if (c.expected.empty()) {
+            c.text.clear();
+            for (int i = 0; i < 12; ++i)
+                c.text += "   3  11  19  27  38  45\r\n";
+            c.expected = "Draw: 3 11 19 27 38 45\n6 of 6: 12 lines (lines 1, 2, 3, 4, 5, 6, 7, 8, "
+                         "9, 10)\n5 of 6: 0 lines\n4 of 6: 0 lines\n3 of 6: 0 lines\n"
+                         "2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 0 lines\n";
+        }
+        const CheckResult result = checkDraw(c.text, c.draw, c.report ? &*c.report : nullptr);
+        EXPECT_EQ(joined(result.lines()), c.expected) << c.what;
+    }
+}
+
+TEST(DrawCheck, SaysWhatIsWrongWithADrawThatDoesNotFit)
+{
+    const LastReport lotto = reportOf("Pick6", {"49"});
+    const LastReport power = reportOf("Power51", {"53", "42"});
+    const LastReport horses = reportOf("Horses", {"8"});
+    const struct {
+        std::string draw;
+        const LastReport* report;
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"3 11 19 27 38", &lotto, kLotto6, "The draw holds 5 numbers where 6 are needed."},
+        {"3 11 19 27 38 50", &lotto, kLotto6, "50 is out of range: the numbers run from 1 to 49."},
+        {"0 11 19 27 38 45", nullptr, kLotto6, "0 is out of range: the numbers run from 1 up."},
+        {"3 11 11 27 38 45", &lotto, kLotto6, "11 is drawn twice."},
+        {"3 11 19 27 38 4S", &lotto, kLotto6, "\"4S\" is not a number."},
+        {"3 11 19 27 38 45 + 7", &lotto, kLotto6,
+         "The lines hold one group of numbers: the draw takes no \"+\"."},
+        {"3 11 19 27 38 7", &power, "   3  11  19  27  38    7\r\n",
+         "The lines hold a second group of 1 number: give it after \"+\"."},
+        {"3 11 19 27 38 + 43", &power, "   3  11  19  27  38    7\r\n",
+         "43 is out of range: the numbers run from 1 to 42."},
+        {"5 5 8", &horses, "   5   3   8\r\n", "5 is drawn twice."},
+        {"5 3 9", &horses, "   5   3   8\r\n", "9 is out of range: the horses run from 1 to 8."},
+        {"3 7 10", nullptr, " 3  7  0 \r\n", "10 is out of range: the digits run from 0 to 9."},
+        {"GIANTS 49ERS", nullptr, "GIANTS    49ERS     JETS\r\n",
+         "The draw names 2 teams where 3 games are played."},
+    };
+    for (const auto& c : cases) {
+        const CheckResult result = checkDraw(c.text, c.draw, c.report);
+        EXPECT_EQ(result.error, c.error) << c.draw;
+        EXPECT_EQ(result.lines(), std::vector<std::string>{c.error}) << c.draw;
+    }
+}
+
+TEST(ReportLines, ReadsTheLastReportsLayoutAndLeavesOutWhatIsNoPlay)
+{
+    // A roulette report: the spins hold one pocket each, 00 being 37; the
+    // summary holds none.
+    const std::string spins = "  7   red  low  odd  Doz_1 Col_1  D1&2+  D1&3+  D2&3-\r\n"
+                              " 00                               D1&2-  D1&3-  D2&3-\r\n"
+                              "------------------------------------------------------\r\n"
+                              "+  blk 480 lo 470 ev 476 \r\n";
+    const auto plays = readReportLines(spins, layoutOfReport(reportOf("Roulette", {})));
+    ASSERT_EQ(plays.size(), 2u);
+    EXPECT_EQ(plays[0].first, std::vector<int>{7});
+    EXPECT_EQ(plays[1].first, std::vector<int>{37});
+    EXPECT_EQ(plays[1].lineNumber, 2);
+
+    // A Euro line's second group is its last two numbers.
+    const auto euro = readReportLines("   3  11  20  27  38    2   7\r\n",
+                                      layoutOfReport(reportOf("EuroCombs", {"50", "12"})));
+    ASSERT_EQ(euro.size(), 1u);
+    EXPECT_EQ(euro[0].first, (std::vector<int>{3, 11, 20, 27, 38}));
+    EXPECT_EQ(euro[0].second, (std::vector<int>{2, 7}));
+
+    // A ticket with a game left blank keeps its column.
+    const auto tickets = readReportLines("GIANTS              JETS\r\n",
+                                         layoutOfReport(reportOf("USBet", {"3", "GAMES.3"})));
+    ASSERT_EQ(tickets.size(), 1u);
+    EXPECT_EQ(tickets[0].teams, (std::vector<std::string>{"GIANTS", "", "JETS"}));
+}
