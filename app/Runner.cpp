@@ -9,6 +9,7 @@
 #include "TextFunctions.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <ostream>
@@ -58,10 +59,12 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
                 directory = value;
                 continue;
             }
-            char* end = nullptr;
-            errno = 0;
-            const double x = std::strtod(value.c_str(), &end);
-            if (value.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(x)) {
+            // from_chars reads "." as the point whatever the locale.
+            const char* first = value.c_str() + (value.rfind('+', 0) == 0 ? 1 : 0);
+            const char* last = value.c_str() + value.size();
+            double x = 0;
+            const auto read = std::from_chars(first, last, x);
+            if (first == last || read.ptr != last || read.ec != std::errc() || !std::isfinite(x)) {
                 err << "corvane: --seed needs a number, not \"" << value << "\"\n";
                 return 2;
             }

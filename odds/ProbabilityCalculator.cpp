@@ -4,8 +4,7 @@
 #include "Pane.h"
 #include "Rounding.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace {
 
@@ -62,8 +61,12 @@ void runProbabilityCalculator(ClickContext& click, const ProbabilityCalculator& 
 
 double roundToPlaces(double value, int places)
 {
-    // printf rounds the exact binary value, so only a true tie goes to even.
+    // The fixed form rounds the exact binary value, so only a true tie goes
+    // to even; to_chars and from_chars use no locale.
     char text[400];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return std::strtod(text, nullptr);
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, places);
+    double rounded = value;
+    if (written.ec == std::errc())
+        std::from_chars(text, written.ptr, rounded);
+    return rounded;
 }
