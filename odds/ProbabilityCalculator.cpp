@@ -47,14 +47,16 @@ void runProbabilityCalculator(ClickContext& click, const ProbabilityCalculator& 
             favourable = value;
         return value;
     };
-    const auto answers = askParameters(click.dialogs, file.readOrCreate(), prompts, check);
+    const auto answers = askParameters(click.dialogs, file, prompts, check);
     if (!answers)
         return;
 
     const auto cases = static_cast<std::int16_t>((*answers)[1]);
     const double third = (*answers)[2];
-    file.write({(*answers)[0], (*answers)[1],
-                Val(generalForm(third, calculator.thirdPrecision)).value_or(0)});
+    rememberAnswers(click.dialogs, file,
+                    {(*answers)[0], (*answers)[1],
+                     Val(generalForm(third, calculator.thirdPrecision)).value_or(0)},
+                    prompts.front().title);
     click.pane.setText("");
     click.show(calculator.report(favourable, cases, third));
 }

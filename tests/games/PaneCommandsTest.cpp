@@ -1,5 +1,6 @@
 #include "PaneCommands.h"
 #include "TestSupport.h"
+#include "TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,12 +30,14 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         {"", "x", "", ""},
         {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": " + noSuchFile() + ".\n"},
         {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},
+        {"pipe", "x", "", "[Open File] Cannot open \"pipe\": it is a named pipe, not a regular file.\n"},
     };
     for (const auto& c : cases) {
         TempDirectory dir;
+        ::mkfifo("pipe", 0600);
         writeFile("in.txt", c.bytes);
         writeFile("big.txt", "");
-        std::filesystem::resize_file("big.txt", kOpenLimitBytes + 1);
+        std::filesystem::resize_file("big.txt", kLargestTextBytes + 1);
         ScriptedClick click({c.answer});
         click.pane.setText("before");
         click.run(Open_Click);
@@ -61,13 +65,16 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
 {
     const std::string edited = "Giants, Vikings\r\nK\xC3\xB6ln, Bonn\nlast";
     TempDirectory dir;
-    ScriptedClick click({"out.txt", "", "missing/out.txt"});
+    ::mkfifo("pipe", 0600);
+    writeFile("out.txt", "old");
+    ScriptedClick click({"out.txt", "", "missing/out.txt", "pipe"});
     click.pane.setText(edited);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
     EXPECT_EQ(click.messages.str(),
-              "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n");
+              "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n"
+              "[Save Combinations] Cannot save \"pipe\": it is a named pipe, not a regular file.\n");
     EXPECT_EQ(click.dialogs.shown()[0].title, "Save Combinations");
     EXPECT_EQ(click.dialogs.shown()[0].defaultText, "Corvane.Gen");
 }
