@@ -117,6 +117,12 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "corvane: " << procedureName << ": " << error.what() << "\n";
         status = 1;
     }
+    errno = 0;
     out << pane.text() << std::flush;
+    if (!out) {
+        err << "corvane: the report could not be written: "
+            << (errno != 0 ? std::strerror(errno) : "the output was cut short") << "\n";
+        return 1;
+    }
     return status;
 }
