@@ -22,7 +22,7 @@ void fail(std::string* error, const std::string& reason)
 }
 
 // Why a file of that kind and size is not read; empty when it may be.
-std::string refusalOf(const struct stat& info, std::size_t limit)
+std::string refusalFor(const struct stat& info, std::size_t limit)
 {
     if (!S_ISREG(info.st_mode))
         return notRegularReason(info.st_mode);
@@ -62,7 +62,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
     if (::fstat(fd, &info) != 0)
         refusal = std::strerror(errno);
     else
-        refusal = refusalOf(info, limit);
+        refusal = refusalFor(info, limit);
     if (!refusal.empty()) {
         ::close(fd);
         fail(error, refusal);
@@ -100,7 +100,7 @@ std::optional<std::string> refusalOf(const std::string& path, std::size_t limit)
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
-    std::string reason = refusalOf(info, limit);
+    std::string reason = refusalFor(info, limit);
     if (reason.empty())
         return std::nullopt;
     return reason;
