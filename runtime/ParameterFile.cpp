@@ -82,9 +82,7 @@ std::optional<std::vector<double>> askParameters(Dialogs& dialogs, const Paramet
     std::string problem;
     std::vector<double> values = file.readOrCreate(&problem);
     if (!problem.empty())
-        dialogs.message("Cannot read \"" + file.fileName() + "\": " + problem
-                            + ".",
-                        prompts.front().title);
+        dialogs.message("Cannot read \"" + file.fileName() + "\": " + problem + ".", prompts.front().title);
     for (std::size_t i = 0; i < prompts.size() && i < values.size(); ++i) {
         const std::string reply = dialogs.prompt(prompts[i].text, prompts[i].title, Str(values[i]));
         const double answer = Val(reply).value_or(0.0);
