@@ -138,7 +138,8 @@ TEST(HostileInput, PipesAndDevicesAreRefusedWithoutWaiting)
         {{"Save", "pipe"}, "[Save Combinations] Cannot save \"pipe\": " + pipe},
         {{"Open", "/dev/zero"}, "[Open File] Cannot open \"/dev/zero\": " + device},
         {{"USBet", "2", "/dev/zero"}, "[Open A Game File] Cannot open \"/dev/zero\": " + device},
-        {{"Pick6", "40"}, "[Biggest Number] The answer could not be remembered in \"Lotto6.INI\": " + pipe},
+        {{"Pick6", "40"}, "[Biggest Number] Cannot read \"Lotto6.INI\": " + pipe
+                              + "[Biggest Number] The answer could not be remembered in \"Lotto6.INI\": " + pipe},
     };
     for (const auto& c : cases) {
         const Outcome outcome = runCorvane(dir.path(), c.args);

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
 
 const std::vector<ParameterPrompt> kHorsePrompt = {
@@ -86,25 +84,6 @@ TEST(ParameterFile, ReadsHandEditedFilesAndTakesTheDefaultsForOnesWithoutNumbers
         EXPECT_EQ(readFile("Game.INI"), c.after) << c.content;
         EXPECT_EQ(problem, "") << c.content;
     }
-}
-
-TEST(ParameterFile, APipeInTheFilesPlaceIsNamedInAMessageAndLeftAlone)
-{
-    TempDirectory dir;
-    ASSERT_EQ(::mkfifo("Horses.INI", 0600), 0);
-    std::ostringstream messages;
-    ScriptedDialogs dialogs({"9"}, messages);
-    const ParameterFile file("Horses.INI", {8});
-    const auto values = ask(dialogs, file);
-    ASSERT_TRUE(values.has_value());
-    EXPECT_EQ(dialogs.shown()[1].defaultText, " 8");
-    rememberAnswers(dialogs, file, *values, "Horses");
-    EXPECT_EQ(messages.str(),
-              "[Number of Horses in The Race] Cannot read \"Horses.INI\": it is a named pipe, not a "
-              "regular file.\n"
-              "[Horses] The answer could not be remembered in \"Horses.INI\": it is a named pipe, not "
-              "a regular file.\n");
-    EXPECT_FALSE(fileExists("Horses.INI"));
 }
 
 TEST(ParameterFile, WritesValuesInPrintZonesOrOnSeparateLines)
