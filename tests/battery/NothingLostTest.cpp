@@ -28,6 +28,9 @@ Launch firstWriteFails(const std::string& fault)
             5 * RUN_SECONDS};
 }
 
+const char* const kSanitizersWriteFirst =
+    "the sanitizers' runtime makes the first write() itself, to probe memory";
+
 std::size_t lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 // Files left in the folder besides the given ones (a temporary file, say).
@@ -44,6 +47,8 @@ std::vector<std::string> othersThan(const std::vector<std::string>& expected)
 
 TEST(NothingLost, AFullDiskLeavesTheOldFilesAndSaysSo)
 {
+    if (SANITIZED)
+        GTEST_SKIP() << kSanitizersWriteFirst;
     TempDirectory dir;
     writeFile("notes.txt", kNotes);
     writeFile("Lotto6.INI", kLotto6);
@@ -64,6 +69,8 @@ TEST(NothingLost, AFullDiskLeavesTheOldFilesAndSaysSo)
 
 TEST(NothingLost, AWriteKilledHalfwayLeavesTheOldFilesWhole)
 {
+    if (SANITIZED)
+        GTEST_SKIP() << kSanitizersWriteFirst;
     TempDirectory dir;
     writeFile("notes.txt", kNotes);
     writeFile("Lotto6.INI", kLotto6);
@@ -114,7 +121,7 @@ TEST(NothingLost, AReportThatCannotBeWrittenEndsWithStatusOne)
 TEST(NothingLost, TheGermanLocaleChangesNoNumber)
 {
     const std::vector<std::vector<std::string>> clicks = {
-        {"Horses", "8.5"}, {"Horses"}, {"Roulette"}, {"FFGCalculator", "1", "49", "99.5"}, {"BSDCalculator"}};
+        {"Horses", "8.5"}, {"Horses"}, {"FFGCalculator", "1", "49", "99.5"}, {"BSDCalculator"}};
     std::vector<std::string> outputs[2];
     for (const char* locale : {"LC_ALL=C", "LC_ALL=de_DE.UTF-8"}) {
         TempDirectory dir;
