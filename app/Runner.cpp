@@ -163,6 +163,12 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "[seed] " << roundTripText(*click.report.seed) << "\n";
     if (options.draw && !writeCheck(*options.draw, pane, click.report, err))
         status = 1;
+    errno = 0;
     out << pane.text() << std::flush;
+    if (!out) {
+        err << "corvane: the report could not be written: "
+            << (errno != 0 ? std::strerror(errno) : "the output was cut short") << "\n";
+        return 1;
+    }
     return status;
 }

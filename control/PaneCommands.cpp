@@ -1,5 +1,6 @@
 #include "PaneCommands.h"
 
+#include "AtomicFile.h"
 #include "Dialogs.h"
 #include "Pane.h"
 #include "TextFile.h"
@@ -25,7 +26,7 @@ void Open_Click(ClickContext& click)
     if (!path)
         return;
     std::string reason;
-    const auto bytes = readFileBytes(*path, &reason, kOpenLimitBytes);
+    const auto bytes = readFileBytes(*path, &reason, kLargestTextBytes);
     if (!bytes) {
         click.dialogs.message(failure("Cannot open", *path, reason), kTitle);
         return;

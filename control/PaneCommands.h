@@ -2,17 +2,15 @@
 
 #include "ClickContext.h"
 
-#include <cstddef>
-
-// Open refuses bigger files, so that loading one never freezes the window.
-constexpr std::size_t kOpenLimitBytes = 64u << 20;
-
 // Loads a text file into the emptied pane, as UTF-8 when its bytes are
-// valid UTF-8, else one byte per character.
+// valid UTF-8, else one byte per character. Files above kLargestTextBytes
+// and files that are not regular files (a pipe would freeze the window)
+// are refused with a message.
 void Open_Click(ClickContext& click);
 // Replaces the pane's text with the keyboard editing help.
 void Edit_Click(ClickContext& click);
-// Writes the pane's text, with its own line ends, to a file.
+// Writes the pane's text, with its own line ends, to a file, replacing it
+// whole or not at all.
 void Save_Click(ClickContext& click);
 // Prints the pane's selection, or its whole text.
 void Print_Click(ClickContext& click);

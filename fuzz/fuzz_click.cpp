@@ -7,7 +7,7 @@
 #include "RandomSource.h"
 #include "ScriptedDialogs.h"
 #include "StartUp.h"
-#include "TextFile.h"
+#include "AtomicFile.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -42,7 +42,7 @@ void Horses_Click(ClickContext& click)
     click.clearAndStyle();
     const ParameterFile file("Horses.INI", {8});
     const auto answers = askParameters(
-        click, file.readOrCreate(),
+        click, file,
         {{"How many horses in the race (6, 7, 8, 9,...12...):", kTitle}},
         [](std::size_t, double answer, double) -> std::optional<double> {
             if (answer == 0)
@@ -56,6 +56,6 @@ void Horses_Click(ClickContext& click)
         click.dialogs.message("The number of horses must be from 3 to 32767.", kTitle);
         return;
     }
-    file.write(*answers);
+    rememberAnswers(click.dialogs, file, *answers, kTitle);
     click.show(trifectaReport(horses, click.random));
 }

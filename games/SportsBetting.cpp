@@ -73,7 +73,7 @@ void USBet_Click(ClickContext& click)
 
     const ParameterFile file("USBet.INI", {5});
     const auto answers = askParameters(
-        click, file.readOrCreate(), {{kPrompt, kTitle}},
+        click, file, {{kPrompt, kTitle}},
         [](std::size_t, double answer, double) -> std::optional<double> {
             // An answer beyond 16 bits leaves the count 0, which ends the command.
             const int games = toInt16(answer).value_or(0);
@@ -88,17 +88,23 @@ void USBet_Click(ClickContext& click)
         click.dialogs.message("A positive number of games is needed.", kTitle);
         return;
     }
-    file.write(*answers);
+    rememberAnswers(click.dialogs, file, *answers, kTitle);
 
     FileDialogRequest request{"Open A Game File", "GAMES." + std::to_string(games)};
     request.mustExist = true;
     const auto path = click.dialogs.openFile(request);
     if (!path)
         return;
+    // As Open does, a pipe, a device or a file above the limit is refused
+    // before it is read; the pane keeps the help text.
+    if (const auto reason = refusalOf(*path, kLargestTextBytes)) {
+        click.dialogs.message("Cannot open \"" + *path + "\": " + *reason + ".", request.title);
+        return;
+    }
     click.report.values.push_back({request.title, *path});
     // A game file that cannot be read leaves every name empty.
-    const std::string text = decodeText(readFileBytes(*path).value_or(""));
-    const std::vector<Game> teams = readGames(text, games);
+    const auto bytes = readFileBytes(*path, nullptr, kLargestTextBytes);
+    const std::vector<Game> teams = readGames(decodeText(bytes.value_or("")), games);
 
     click.clearAndStyle(false);
     click.show(ticketReport(teams, click.random));

@@ -42,8 +42,8 @@ std::optional<std::vector<double>> askBiggestNumbers(ClickContext& click,
         }
         return value;
     };
-    const auto values = askParameters(click, file.readOrCreate(), prompts, check);
+    const auto values = askParameters(click, file, prompts, check);
     if (values)
-        file.write(*values); // a directory we cannot write to just skips this
+        rememberAnswers(click.dialogs, file, *values, prompts.front().title);
     return values;
 }

@@ -1,7 +1,7 @@
 #include "CountFormat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 std::string countText(double value)
 {
@@ -13,7 +13,9 @@ std::string countText(double value)
     // A whole double printed with no decimals gives its exact digits
     // (at most 309).
     char digits[320];
-    const int length = std::snprintf(digits, sizeof digits, "%.0f", std::fabs(whole));
+    const auto written = std::to_chars(digits, digits + sizeof digits, std::fabs(whole),
+                                       std::chars_format::fixed, 0);
+    const auto length = static_cast<int>(written.ptr - digits);
     std::string out;
     out.reserve(static_cast<std::size_t>(length + length / 3 + 1));
     if (whole < 0)

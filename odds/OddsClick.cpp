@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Rounding.h"
 #include "SequentialSelection.h"
+#include "TextFile.h"
 
 std::optional<std::vector<std::int16_t>> askOddsParameters(ClickContext& click,
                                                            const ParameterFile& file,
@@ -20,10 +21,10 @@ std::optional<std::vector<std::int16_t>> askOddsParameters(ClickContext& click,
         }
         return *value;
     };
-    const auto answers = askParameters(click, file.readOrCreate(), prompts, check);
+    const auto answers = askParameters(click, file, prompts, check);
     if (!answers)
         return std::nullopt;
-    file.write(*answers);
+    rememberAnswers(click.dialogs, file, *answers, prompts.front().title);
     std::vector<std::int16_t> values;
     for (double answer : *answers)
         values.push_back(static_cast<std::int16_t>(answer));
@@ -32,10 +33,11 @@ std::optional<std::vector<std::int16_t>> askOddsParameters(ClickContext& click,
 
 bool reportFits(ClickContext& click, std::size_t longestLine, const std::string& title)
 {
-    if (longestLine <= kLargestOddsReport / kOddsReportLines)
+    if (longestLine <= kLargestTextBytes / kOddsReportLines)
         return true;
-    click.dialogs.message("The combinations would fill more than 64 MiB of text. "
-                          "Choose fewer numbers per combination.",
+    click.dialogs.message("The combinations would fill more than "
+                              + std::to_string(kLargestTextBytes >> 20)
+                              + " MiB of text. Choose fewer numbers per combination.",
                           title);
     return false;
 }

@@ -18,9 +18,6 @@ std::optional<std::vector<std::int16_t>> askOddsParameters(ClickContext& click,
                                                            const ParameterFile& file,
                                                            const std::vector<ParameterPrompt>& prompts);
 
-// The largest report the pane is given, so that no click freezes the window.
-constexpr std::size_t kLargestOddsReport = 64u << 20;
-
 // Whether a report with lines of at most longestLine characters stays within
-// kLargestOddsReport; if not, says so in a message box.
+// kLargestTextBytes; if not, says so in a message box.
 bool reportFits(ClickContext& click, std::size_t longestLine, const std::string& title);

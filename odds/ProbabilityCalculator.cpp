@@ -4,8 +4,7 @@
 #include "Pane.h"
 #include "Rounding.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace {
 
@@ -48,22 +47,28 @@ void runProbabilityCalculator(ClickContext& click, const ProbabilityCalculator& 
             favourable = value;
         return value;
     };
-    const auto answers = askParameters(click, file.readOrCreate(), prompts, check);
+    const auto answers = askParameters(click, file, prompts, check);
     if (!answers)
         return;
 
     const auto cases = static_cast<std::int16_t>((*answers)[1]);
     const double third = (*answers)[2];
-    file.write({(*answers)[0], (*answers)[1],
-                Val(generalForm(third, calculator.thirdPrecision)).value_or(0)});
+    rememberAnswers(click.dialogs, file,
+                    {(*answers)[0], (*answers)[1],
+                     Val(generalForm(third, calculator.thirdPrecision)).value_or(0)},
+                    prompts.front().title);
     click.pane.setText("");
     click.show(calculator.report(favourable, cases, third));
 }
 
 double roundToPlaces(double value, int places)
 {
-    // printf rounds the exact binary value, so only a true tie goes to even.
+    // The fixed form rounds the exact binary value, so only a true tie goes
+    // to even; to_chars and from_chars use no locale.
     char text[400];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return std::strtod(text, nullptr);
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, places);
+    double rounded = value;
+    if (written.ec == std::errc())
+        std::from_chars(text, written.ptr, rounded);
+    return rounded;
 }

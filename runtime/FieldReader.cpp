@@ -39,14 +39,14 @@ void FieldReader::finishField()
     }
 }
 
-double FieldReader::readNumber()
+std::optional<double> FieldReader::readNumber()
 {
     skipBlanks();
     const std::size_t start = pos_;
     while (pos_ < text_.size() && text_[pos_] != ' ' && text_[pos_] != '\t' && text_[pos_] != ','
            && !isLineEnd(text_[pos_]))
         ++pos_;
-    const double value = Val(text_.substr(start, pos_ - start)).value_or(0.0);
+    const auto value = numberAtStart(text_.substr(start, pos_ - start));
     finishField();
     return value;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,9 @@ public:
 
     // True once only blanks and line ends remain.
     bool atEnd();
-    // The next numeric field (Val of its characters; overflow gives 0).
-    double readNumber();
+    // The next numeric field, read as Val reads it; no value when it holds
+    // nothing numeric or overflows.
+    std::optional<double> readNumber();
     // The next text field, without its quotes or trailing blanks.
     std::string readText();
 

@@ -1,5 +1,6 @@
 #include "ParameterFile.h"
 
+#include "AtomicFile.h"
 #include "ClickContext.h"
 #include "Dialogs.h"
 #include "LastReport.h"
@@ -18,20 +19,27 @@ ParameterFile::ParameterFile(std::string fileName, std::vector<double> defaults,
         valuesPerLine_.push_back(defaults_.size());
 }
 
-std::vector<double> ParameterFile::readOrCreate() const
+std::vector<double> ParameterFile::readOrCreate(std::string* problem) const
 {
-    if (!fileExists(fileName_)) {
-        write(defaults_); // a directory we cannot write to just skips this
-        return defaults_;
+    std::string bytes;
+    if (!isMissing(fileName_)) {
+        auto read = readFileBytes(fileName_, problem, kLargestTextBytes);
+        if (!read)
+            return defaults_;
+        bytes = std::move(*read);
     }
-    const auto bytes = readFileBytes(fileName_);
-    if (!bytes)
-        return defaults_;
     std::vector<double> values(defaults_.size(), 0.0);
-    FieldReader reader(*bytes);
-    for (std::size_t i = 0; !reader.atEnd(); i = (i + 1) % values.size())
-        values[i] = reader.readNumber();
-    return values;
+    FieldReader reader(bytes);
+    bool usable = !reader.atEnd();
+    for (std::size_t i = 0; usable && !reader.atEnd(); i = (i + 1) % values.size()) {
+        const auto value = reader.readNumber();
+        usable = value.has_value();
+        values[i] = value.value_or(0.0);
+    }
+    if (usable)
+        return values;
+    write(defaults_); // a directory we cannot write to just skips this
+    return defaults_;
 }
 
 std::string ParameterFile::render(const std::vector<double>& values) const
@@ -54,17 +62,29 @@ FileResult ParameterFile::write(const std::vector<double>& values) const
     return writeFileBytes(fileName_, render(values));
 }
 
+void rememberAnswers(Dialogs& dialogs, const ParameterFile& file, const std::vector<double>& values,
+                     const std::string& title)
+{
+    const FileResult written = file.write(values);
+    if (!written.ok)
+        dialogs.message("The answer could not be remembered in \"" + file.fileName() + "\": "
+                            + written.error + ".",
+                        title);
+}
+
 std::optional<double> keepRememberedWhenNotPositive(std::size_t, double answer, double remembered)
 {
     return answer <= 0 ? remembered : answer;
 }
 
-std::optional<std::vector<double>> askParameters(Dialogs& dialogs,
-                                                 const std::vector<double>& remembered,
+std::optional<std::vector<double>> askParameters(Dialogs& dialogs, const ParameterFile& file,
                                                  const std::vector<ParameterPrompt>& prompts,
                                                  const AnswerCheck& check)
 {
-    std::vector<double> values = remembered;
+    std::string problem;
+    std::vector<double> values = file.readOrCreate(&problem);
+    if (!problem.empty())
+        dialogs.message("Cannot read \"" + file.fileName() + "\": " + problem + ".", prompts.front().title);
     for (std::size_t i = 0; i < prompts.size() && i < values.size(); ++i) {
         const std::string reply = dialogs.prompt(prompts[i].text, prompts[i].title, Str(values[i]));
         const double answer = Val(reply).value_or(0.0);
@@ -76,12 +96,11 @@ std::optional<std::vector<double>> askParameters(Dialogs& dialogs,
     return values;
 }
 
-std::optional<std::vector<double>> askParameters(ClickContext& click,
-                                                 const std::vector<double>& remembered,
+std::optional<std::vector<double>> askParameters(ClickContext& click, const ParameterFile& file,
                                                  const std::vector<ParameterPrompt>& prompts,
                                                  const AnswerCheck& check)
 {
-    auto values = askParameters(click.dialogs, remembered, prompts, check);
+    auto values = askParameters(click.dialogs, file, prompts, check);
     if (values) {
         for (std::size_t i = 0; i < values->size() && i < prompts.size(); ++i)
             click.report.values.push_back({prompts[i].title, roundTripText((*values)[i])});

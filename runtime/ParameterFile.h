@@ -21,10 +21,14 @@ public:
                   std::vector<std::size_t> valuesPerLine = {});
 
     // The remembered values. A missing file is created at once with the
-    // defaults, so it exists even when the user then cancels. Values are read
-    // in order, the last complete set standing; values the file lacks stay 0.
-    // A file that exists but cannot be read leaves the defaults.
-    std::vector<double> readOrCreate() const;
+    // defaults, so it exists even when the user then cancels; so is a file
+    // that holds no number where a value is expected (an empty one, say),
+    // which would otherwise refuse every answer. Values are read in order,
+    // the last complete set standing; values a short file lacks stay 0. A
+    // file that exists but cannot be read (a pipe, a folder) leaves the
+    // defaults, and *problem says why.
+    std::vector<double> readOrCreate(std::string* problem = nullptr) const;
+    // Replaces the file as a whole (AtomicFile.h).
     FileResult write(const std::vector<double>& values) const;
 
     const std::string& fileName() const { return fileName_; }
@@ -50,17 +54,24 @@ using AnswerCheck =
 std::optional<double> keepRememberedWhenNotPositive(std::size_t index, double answer,
                                                     double remembered);
 
-// Prompts each value in turn with Str of its remembered value as the default
-// text; Cancel, an empty or non-numeric answer reads as 0. Gives no values
-// when a check ends the command. The caller rewrites the file.
-std::optional<std::vector<double>> askParameters(Dialogs& dialogs,
-                                                 const std::vector<double>& remembered,
+// Reads the file's remembered values (a file that cannot be read is named in
+// a message, under the first prompt's title), then prompts each value in turn
+// with Str of its remembered value as the default text; Cancel, an empty or
+// non-numeric answer reads as 0. Gives no values when a check ends the
+// command. The caller rewrites the file.
+std::optional<std::vector<double>> askParameters(Dialogs& dialogs, const ParameterFile& file,
                                                  const std::vector<ParameterPrompt>& prompts,
                                                  const AnswerCheck& check);
+
+// Rewrites the file with the final values; when that fails, a message says
+// that the answer could not be remembered, naming the file and the reason,
+// and the click goes on.
+void rememberAnswers(Dialogs& dialogs, const ParameterFile& file, const std::vector<double>& values,
+                     const std::string& title);
 
 // The same with the click's dialogs; the values kept are added to the
 // click's report, under their prompts' titles.
 std::optional<std::vector<double>> askParameters(ClickContext& click,
-                                                 const std::vector<double>& remembered,
+                                                 const ParameterFile& file,
                                                  const std::vector<ParameterPrompt>& prompts,
                                                  const AnswerCheck& check);

@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include "TextFunctions.h"
+
 #include <iostream>
 #include <utility>
 
@@ -77,7 +79,7 @@ PrintOutcome ScriptedDialogs::printPane(Pane& pane)
 
 std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice& initial)
 {
-    shown_.push_back({"font", initial.name, {}, std::to_string(initial.size)});
+    shown_.push_back({"font", initial.name, {}, generalForm(initial.size)});
     if (fonts.empty())
         return std::nullopt;
     FontChoice choice = fonts.front();

@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,65 +15,107 @@ std::string tooBigReason(std::size_t limit)
     return "the file is larger than " + std::to_string(limit >> 20) + " MiB";
 }
 
+void fail(std::string* error, const std::string& reason)
+{
+    if (error)
+        *error = reason;
+}
+
+// Why a file of that kind and size is not read; empty when it may be.
+std::string refusalFor(const struct stat& info, std::size_t limit)
+{
+    if (!S_ISREG(info.st_mode))
+        return notRegularReason(info.st_mode);
+    if (static_cast<std::uint64_t>(info.st_size) > limit)
+        return tooBigReason(limit);
+    return {};
+}
+
 } // namespace
+
+std::string notRegularReason(unsigned mode)
+{
+    std::string_view kind = "a special file";
+    if (S_ISDIR(mode))
+        kind = "a folder";
+    else if (S_ISFIFO(mode))
+        kind = "a named pipe";
+    else if (S_ISCHR(mode) || S_ISBLK(mode))
+        kind = "a device";
+    else if (S_ISSOCK(mode))
+        kind = "a socket";
+    return "it is " + std::string(kind) + ", not a regular file";
+}
 
 std::optional<std::string> readFileBytes(const std::string& path, std::string* error,
                                          std::size_t limit)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        if (error)
-            *error = std::strerror(errno);
+    // Opening a named pipe without O_NONBLOCK waits for a writer; with it,
+    // fstat can tell what the file is before any read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        fail(error, std::strerror(errno));
         return std::nullopt;
     }
-    // A file known to be too big is refused before any byte is read.
     struct stat info {};
-    if (limit != SIZE_MAX && ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)
-        && static_cast<std::uint64_t>(info.st_size) > limit) {
-        std::fclose(file);
-        if (error)
-            *error = tooBigReason(limit);
+    std::string refusal;
+    if (::fstat(fd, &info) != 0)
+        refusal = std::strerror(errno);
+    else
+        refusal = refusalFor(info, limit);
+    if (!refusal.empty()) {
+        ::close(fd);
+        fail(error, refusal);
         return std::nullopt;
     }
+    // A file that grows while it is read is still cut at the limit.
     std::string bytes;
     char buffer[65536];
-    std::size_t got = 0;
-    bool tooBig = false;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        if (bytes.size() + got > limit) {
-            tooBig = true;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            refusal = std::strerror(errno);
             break;
         }
-        bytes.append(buffer, got);
+        if (got == 0)
+            break;
+        if (bytes.size() + static_cast<std::size_t>(got) > limit) {
+            refusal = tooBigReason(limit);
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
     }
-    const bool failed = std::ferror(file) != 0;
-    const int savedErrno = errno;
-    std::fclose(file);
-    if (tooBig || failed) {
-        if (error)
-            *error = tooBig ? tooBigReason(limit) : std::strerror(savedErrno);
+    ::close(fd);
+    if (!refusal.empty()) {
+        fail(error, refusal);
         return std::nullopt;
     }
     return bytes;
 }
 
-FileResult writeFileBytes(const std::string& path, const std::string& bytes)
+std::optional<std::string> refusalOf(const std::string& path, std::size_t limit)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return {false, std::strerror(errno)};
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed)
-        return {false, std::strerror(written ? errno : writeErrno)};
-    return {true, {}};
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    std::string reason = refusalFor(info, limit);
+    if (reason.empty())
+        return std::nullopt;
+    return reason;
 }
 
 bool fileExists(const std::string& path)
 {
     struct stat info {};
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isMissing(const std::string& path)
+{
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) != 0 && errno == ENOENT;
 }
 
 bool isValidUtf8(const std::string& bytes)

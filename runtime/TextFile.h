@@ -11,10 +11,25 @@ struct FileResult {
     std::string error; // the reason, when !ok
 };
 
+// The largest text a file may bring into the pane, and the largest report a
+// click gives it, so that neither freezes the window.
+constexpr std::size_t kLargestTextBytes = 64u << 20;
+
+// Reads regular files only: a named pipe, a device or a folder is refused
+// before anything could wait on it, and so is a file above the limit.
 std::optional<std::string> readFileBytes(const std::string& path, std::string* error = nullptr,
                                          std::size_t limit = SIZE_MAX);
-FileResult writeFileBytes(const std::string& path, const std::string& bytes);
+// Why readFileBytes would refuse an existing file (not a regular file, or
+// above the limit), told from its name alone; no value when it would not.
+std::optional<std::string> refusalOf(const std::string& path, std::size_t limit);
+// Whether a regular file of that name exists.
 bool fileExists(const std::string& path);
+// Whether no file, folder or pipe of that name exists (a link to nothing
+// counts as missing: writing creates the file it points to).
+bool isMissing(const std::string& path);
+// Why an existing path that is not a regular file cannot be read or replaced
+// ("it is a named pipe, not a regular file").
+std::string notRegularReason(unsigned mode);
 
 // Text files are UTF-8 when their bytes are valid UTF-8, else one byte per
 // character (Latin-1). The result is always UTF-8.

@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 std::size_t writeGeneralForm(double value, Precision precision, char* buffer)
 {
@@ -18,8 +16,14 @@ std::size_t writeGeneralForm(double value, Precision precision, char* buffer)
                                           static_cast<long long>(value));
         return static_cast<std::size_t>(result.ptr - buffer);
     }
-    const int written = std::snprintf(buffer, kGeneralFormSize, "%.*G", static_cast<int>(precision), value);
-    return static_cast<std::size_t>(written);
+    // The C locale's "%.15G": to_chars writes the same digits without a
+    // locale, in lower case ("1.5e+15", "inf").
+    const auto result = std::to_chars(buffer, buffer + kGeneralFormSize, value,
+                                      std::chars_format::general, static_cast<int>(precision));
+    for (char* c = buffer; c != result.ptr; ++c)
+        if (*c >= 'a' && *c <= 'z')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    return static_cast<std::size_t>(result.ptr - buffer);
 }
 
 std::string generalForm(double value, Precision precision)
@@ -49,22 +53,23 @@ std::string String(std::size_t count, char ch) { return std::string(count, ch); 
 
 namespace {
 
+int digitValue(char c, int radix)
+{
+    int digit = -1;
+    if (c >= '0' && c <= '9')
+        digit = c - '0';
+    else if (radix == 16 && c >= 'a' && c <= 'f')
+        digit = c - 'a' + 10;
+    else if (radix == 16 && c >= 'A' && c <= 'F')
+        digit = c - 'A' + 10;
+    return digit < radix ? digit : -1;
+}
+
 std::optional<double> radixValue(const std::string& digits, std::size_t from, int radix)
 {
     double value = 0;
-    for (std::size_t i = from; i < digits.size(); ++i) {
-        const char c = digits[i];
-        int digit = -1;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (radix == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (radix == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        if (digit < 0 || digit >= radix)
-            break;
-        value = value * radix + digit;
-    }
+    for (std::size_t i = from; i < digits.size() && digitValue(digits[i], radix) >= 0; ++i)
+        value = value * radix + digitValue(digits[i], radix);
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
@@ -72,9 +77,26 @@ std::optional<double> radixValue(const std::string& digits, std::size_t from, in
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-} // namespace
+// What a text starts with: whether it holds a number at all, and its value
+// (none on overflow).
+struct NumericPrefix {
+    bool numeric = false;
+    std::optional<double> value;
+};
 
-std::optional<double> Val(std::string_view text)
+// from_chars reads the number without a locale. Out of range, the place of
+// the first significant digit (a power of ten) tells an overflow (no value)
+// from an underflow (0).
+NumericPrefix decimalValue(const std::string& number, long magnitude)
+{
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return {true, magnitude > 0 ? std::nullopt : std::optional<double>(0.0)};
+    return {true, value};
+}
+
+NumericPrefix numericPrefix(std::string_view text)
 {
     std::string s;
     s.reserve(text.size());
@@ -83,47 +105,68 @@ std::optional<double> Val(std::string_view text)
             s += c;
 
     if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return radixValue(s, 2, 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return radixValue(s, 2, 8);
-        return 0.0;
+        const bool hex = s[1] == 'H' || s[1] == 'h';
+        if (!hex && s[1] != 'O' && s[1] != 'o')
+            return {};
+        const int radix = hex ? 16 : 8;
+        if (s.size() == 2 || digitValue(s[2], radix) < 0)
+            return {};
+        return {true, radixValue(s, 2, radix)};
     }
 
-    // Copy the numeric prefix in the form strtod reads, D exponents as E.
+    // Copy the numeric prefix in the form from_chars reads: no "+", D
+    // exponents as E. Count where the first significant digit stands.
     std::string number;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        number += s[i++];
+    if (i < s.size() && (s[i] == '+' || s[i] == '-') && s[i++] == '-')
+        number += '-';
     bool anyDigit = false;
+    bool significant = false;
+    long integerDigits = 0; // significant ones
+    long leadingZeros = 0;  // after the point, before the first significant digit
     while (i < s.size() && isDigit(s[i])) {
+        significant = significant || s[i] != '0';
+        integerDigits += significant ? 1 : 0;
         number += s[i++];
         anyDigit = true;
     }
     if (i < s.size() && s[i] == '.') {
         number += s[i++];
         while (i < s.size() && isDigit(s[i])) {
+            significant = significant || s[i] != '0';
+            leadingZeros += significant ? 0 : 1;
             number += s[i++];
             anyDigit = true;
         }
     }
     if (!anyDigit)
-        return 0.0;
+        return {};
+    long exponent = 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
         std::size_t j = i + 1;
-        std::string exponent = "E";
+        const bool negative = j < s.size() && s[j] == '-';
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            exponent += s[j++];
-        bool expDigit = false;
-        while (j < s.size() && isDigit(s[j])) {
-            exponent += s[j++];
-            expDigit = true;
-        }
-        if (expDigit)
-            number += exponent;
+            ++j;
+        const std::size_t firstDigit = j;
+        for (; j < s.size() && isDigit(s[j]); ++j)
+            if (exponent < 1000000)
+                exponent = exponent * 10 + (s[j] - '0');
+        if (j > firstDigit)
+            number += (negative ? "E-" : "E") + s.substr(firstDigit, j - firstDigit);
+        exponent = negative ? -exponent : exponent;
     }
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return decimalValue(number, integerDigits > 0 ? integerDigits + exponent : exponent - leadingZeros);
+}
+
+} // namespace
+
+std::optional<double> Val(std::string_view text)
+{
+    const NumericPrefix prefix = numericPrefix(text);
+    return prefix.numeric ? prefix.value : 0.0;
+}
+
+std::optional<double> numberAtStart(std::string_view text)
+{
+    return numericPrefix(text).value;
 }

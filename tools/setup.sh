@@ -8,18 +8,27 @@ build_dir=$1
 shift
 
 packages="cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgmp-dev libcli11-dev
-qt6-tools-dev libqt6opengl6-dev fonts-liberation xvfb xdotool x11-apps poppler-utils clang libclang-rt-14-dev"
+qt6-tools-dev libqt6opengl6-dev fonts-liberation xvfb xdotool x11-apps poppler-utils clang libclang-rt-14-dev
+locales strace"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing="$missing $package"
     fi
 done
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
-    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+fi
+# The tests run once more under the German locale, whose decimal point is ",".
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    if ! grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo "de_DE.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+    $sudo locale-gen
 fi
 
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then

@@ -1,19 +1,14 @@
 // Every procedure of the runner against hostile answers, parameter files and
 // game files: each run ends within 2 s (more under the sanitizers), with the
 // runner's exit statuses only.
+#include "RunnerProcess.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-
-extern char** environ;
+#include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,56 +22,6 @@ const char* const kParameterFiles[] = {"Lotto5.INI",  "Lotto6.INI",    "Lotto7.I
                                        "Power61.INI", "Euro.INI",      "LotOdds.INI",  "PowerOdds.INI",
                                        "EuroOdds.INI", "FFG.INI",      "StDv.INI",     "Horses.INI",
                                        "USBet.INI"};
-
-struct Outcome {
-    int status = -1;      // exit status, or -1 when killed by a signal
-    int signal = 0;
-    double seconds = 0;
-    std::string out;
-    std::string err;
-};
-
-// Runs the runner in `dir` with the answers, killing it when its time is up.
-Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::string>& args)
-{
-    const std::string outPath = (dir / ".out").string();
-    const std::string errPath = (dir / ".err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> all = {CORVANE_RUNNER_PATH, "-C", dir.string(), "--seed", "7"};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    Outcome outcome;
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        return outcome;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(RUN_SECONDS)) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
-    }
-    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (WIFEXITED(status))
-        outcome.status = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status))
-        outcome.signal = WTERMSIG(status);
-    outcome.out = readFile(outPath);
-    outcome.err = readFile(errPath);
-    return outcome;
-}
 
 std::string describe(const std::vector<std::string>& args)
 {
@@ -171,4 +116,38 @@ TEST(HostileInput, AParameterFileThatCannotBeWrittenStillShowsTheReport)
         expectSound(outcome, {games[i]}, tried);
         EXPECT_GE(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1000) << games[i];
     }
+}
+
+TEST(HostileInput, PipesAndDevicesAreRefusedWithoutWaiting)
+{
+    TempDirectory dir;
+    for (const char* file : kParameterFiles)
+        ASSERT_EQ(::mkfifo(file, 0600), 0);
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    int tried = 0;
+    for (const char* name : kNames)
+        expectSound(runCorvane(dir.path(), {name, "pipe", "pipe", "pipe"}), {name, "fifo"}, tried);
+
+    const std::string pipe = "it is a named pipe, not a regular file.\n";
+    const std::string device = "it is a device, not a regular file.\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string message; // the end of standard error
+    } cases[] = {
+        {{"Open", "pipe"}, "[Open File] Cannot open \"pipe\": " + pipe},
+        {{"Save", "pipe"}, "[Save Combinations] Cannot save \"pipe\": " + pipe},
+        {{"Open", "/dev/zero"}, "[Open File] Cannot open \"/dev/zero\": " + device},
+        {{"USBet", "2", "/dev/zero"}, "[Open A Game File] Cannot open \"/dev/zero\": " + device},
+        {{"Pick6", "40"}, "[Biggest Number] Cannot read \"Lotto6.INI\": " + pipe
+                              + "[Biggest Number] The answer could not be remembered in \"Lotto6.INI\": " + pipe},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = runCorvane(dir.path(), c.args);
+        expectSound(outcome, c.args, tried);
+        EXPECT_GE(outcome.err.size(), c.message.size());
+        EXPECT_EQ(outcome.err.substr(outcome.err.size() - std::min(outcome.err.size(), c.message.size())),
+                  c.message);
+    }
+    for (const char* file : kParameterFiles)
+        EXPECT_TRUE(std::filesystem::is_fifo(file)) << file;
 }

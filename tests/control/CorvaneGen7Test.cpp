@@ -1,9 +1,14 @@
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
+#include "ModalDialog.h"
+#include "TestSupport.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -86,4 +91,38 @@ TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)
     CorvaneGen7 control;
     const double seed = control.TheSeeder();
     EXPECT_GT(seed, 0);
+}
+
+// The application takes the C library's numeric locale from the environment;
+// the window's numbers must not follow it.
+TEST(CorvaneGen7, WritesAndRemembersNumbersWithAPointUnderAGermanLocale)
+{
+    const GermanNumbers german;
+    ASSERT_TRUE(german.active()) << "the de_DE.UTF-8 locale is not installed";
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    CorvaneGen7 control;
+
+    control.findChild<QPushButton*>(QStringLiteral("Roulette"))->click();
+    const std::string roulette = paneText(control);
+    EXPECT_TRUE(std::regex_search(roulette, std::regex("\n  [0-9]+(\\.[0-9]+)? \\(random seed\\) +\\* Timer:")))
+        << roulette.substr(roulette.size() - 100);
+
+    auto answer = [](const QString& text, QString* shown) {
+        whenDialogShows([text, shown](QWidget* w) {
+            auto* input = qobject_cast<QInputDialog*>(w);
+            *shown = input->textValue();
+            input->setTextValue(text);
+            input->accept();
+        });
+    };
+    QString shown;
+    answer(QStringLiteral("8.5"), &shown);
+    control.findChild<QPushButton*>(QStringLiteral("Horses"))->click();
+    EXPECT_EQ(readFile("Horses.INI"), " 8.5 \r\n");
+    answer(QString(), &shown); // an empty answer ends the click
+    control.findChild<QPushButton*>(QStringLiteral("Horses"))->click();
+    EXPECT_EQ(shown, QStringLiteral(" 8.5"));
+    QDir::setCurrent(previous);
 }

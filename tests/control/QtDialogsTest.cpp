@@ -1,3 +1,4 @@
+#include "ModalDialog.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 
@@ -21,20 +22,6 @@
 #include <functional>
 
 namespace {
-
-// Acts on the next modal dialog as soon as it shows.
-void whenDialogShows(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start(5);
-}
 
 std::string pdfText(const QString& file)
 {

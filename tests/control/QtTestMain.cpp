@@ -1,5 +1,7 @@
 // The Qt tests share one application, alive for the whole run and gone
 // before the program's static objects are destroyed.
+#include "TestSupport.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,7 +11,10 @@ int main(int argc, char** argv)
     // Headless unless told otherwise (test discovery runs without CTest's environment).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application sets the C library's locale from the environment.
     QApplication application(argc, argv);
+    if (!decimalCommaAsRequired())
+        return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,10 +1,21 @@
 #include "PaneCommands.h"
 #include "TestSupport.h"
+#include "TextFile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
+
+namespace {
+
+// The system's words, in the language of the locale the tests run under.
+std::string noSuchFile() { return std::strerror(ENOENT); }
+
+} // namespace
 
 TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
 {
@@ -17,14 +28,16 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         {"in.txt", "a\r\nb\nz\xC3\xA9\n", "a\r\nb\nz\xC3\xA9\n", ""},
         {"in.txt", "caf\xE9\r\n", "caf\xC3\xA9\r\n", ""},
         {"", "x", "", ""},
-        {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": No such file or directory.\n"},
+        {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": " + noSuchFile() + ".\n"},
         {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},
+        {"pipe", "x", "", "[Open File] Cannot open \"pipe\": it is a named pipe, not a regular file.\n"},
     };
     for (const auto& c : cases) {
         TempDirectory dir;
+        ::mkfifo("pipe", 0600);
         writeFile("in.txt", c.bytes);
         writeFile("big.txt", "");
-        std::filesystem::resize_file("big.txt", kOpenLimitBytes + 1);
+        std::filesystem::resize_file("big.txt", kLargestTextBytes + 1);
         ScriptedClick click({c.answer});
         click.pane.setText("before");
         click.run(Open_Click);
@@ -52,13 +65,16 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
 {
     const std::string edited = "Giants, Vikings\r\nK\xC3\xB6ln, Bonn\nlast";
     TempDirectory dir;
-    ScriptedClick click({"out.txt", "", "missing/out.txt"});
+    ::mkfifo("pipe", 0600);
+    writeFile("out.txt", "old");
+    ScriptedClick click({"out.txt", "", "missing/out.txt", "pipe"});
     click.pane.setText(edited);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
     EXPECT_EQ(click.messages.str(),
-              "[Save Combinations] Cannot save \"missing/out.txt\": No such file or directory.\n");
+              "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n"
+              "[Save Combinations] Cannot save \"pipe\": it is a named pipe, not a regular file.\n");
     EXPECT_EQ(click.dialogs.shown()[0].title, "Save Combinations");
     EXPECT_EQ(click.dialogs.shown()[0].defaultText, "Corvane.Gen");
 }
@@ -97,5 +113,5 @@ TEST(FontClick, StylesTheSelectionOrTheWholePaneStartingFromCourierNewTen)
     click.run(Font_Click); // Cancel
     EXPECT_EQ(click.pane.focusCount(), focus);
     for (const auto& shown : click.dialogs.shown())
-        EXPECT_EQ(shown.text + " " + shown.defaultText, "Courier New " + std::to_string(10.0));
+        EXPECT_EQ(shown.text + " " + shown.defaultText, "Courier New 10");
 }

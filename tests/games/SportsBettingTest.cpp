@@ -1,9 +1,12 @@
 #include "SportsBetting.h"
 #include "TestSupport.h"
+#include "TextFile.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -116,9 +119,15 @@ TEST(USBetClick, EndsOnCancelZeroOrNegativeAndKeepsTheHelpText)
         {{"40000"}, " 7 \r\n", ""},
         {{"-3"}, " 7 \r\n", positive},
         {{"12", ""}, " 12 \r\n", ""}, // Cancel in the open dialog
+        {{"2", "pipe"}, " 2 \r\n",
+         "[Open A Game File] Cannot open \"pipe\": it is a named pipe, not a regular file.\n"},
+        {{"2", "big"}, " 2 \r\n", "[Open A Game File] Cannot open \"big\": the file is larger than 64 MiB.\n"},
     };
     for (const auto& [answers, remembered, message] : cases) {
         TempDirectory dir;
+        ::mkfifo("pipe", 0600);
+        writeFile("big", "");
+        std::filesystem::resize_file("big", kLargestTextBytes + 1);
         writeFile("USBet.INI", " 7 \r\n");
         ScriptedClick click(answers);
         click.run(USBet_Click);

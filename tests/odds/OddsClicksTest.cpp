@@ -89,13 +89,13 @@ TEST(OddsClicks, EndQuietlyOnZeroOrOverflowAndRefuseNegativesWithAMessage)
     };
     for (const auto& c : cases) {
         TempDirectory directory;
-        writeFile(c.file, "kept\r\n");
+        writeFile(c.file, "12\r\n"); // the first value reads, so the file stands
         ScriptedClick click(c.answers);
         click.pane.setText("old");
         click.run(c.procedure);
         EXPECT_EQ(click.pane.text(), "") << c.file << " " << c.answers.back();
         EXPECT_EQ(click.messages.str(), c.message) << c.answers.back();
-        EXPECT_EQ(readFile(c.file), "kept\r\n");
+        EXPECT_EQ(readFile(c.file), "12\r\n");
     }
 }
 

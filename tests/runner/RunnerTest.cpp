@@ -42,6 +42,7 @@ TEST(Runner, MisuseExitsTwoWithAMessage)
         {"--seed"},
         {"--seed", "abc", "Pick3"},
         {"--seed", "1e999", "Pick3"},
+        {"--seed", "1,5", "Pick3"}, // under every locale
         {"--frobnicate", "Pick3"},
         {"Font"},
         {"print"},
@@ -53,6 +54,19 @@ TEST(Runner, MisuseExitsTwoWithAMessage)
         EXPECT_NE(result.err, "");
         EXPECT_EQ(result.out, "");
     }
+}
+
+TEST(Runner, AReportThatCannotBeWrittenWholeExitsOneWithAMessage)
+{
+    // Takes 100 bytes, then fails, as a nearly full disk does.
+    struct ShortOutput : std::streambuf {
+        std::size_t taken = 0;
+        int overflow(int c) override { return taken++ < 100 ? c : traits_type::eof(); }
+    } shortOutput;
+    std::ostream out(&shortOutput);
+    std::ostringstream err;
+    EXPECT_EQ(runCorvane({"--seed", "1", "Pick3"}, out, err, false), 1);
+    EXPECT_EQ(err.str().rfind("corvane: the report could not be written: ", 0), 0u) << err.str();
 }
 
 TEST(Runner, HelpListsEveryNameWithCaptionAndTooltip)

@@ -12,7 +12,7 @@ const std::vector<ParameterPrompt> kHorsePrompt = {
 std::optional<std::vector<double>> ask(ScriptedDialogs& dialogs, const ParameterFile& file,
                                        const AnswerCheck& check = keepRememberedWhenNotPositive)
 {
-    return askParameters(dialogs, file.readOrCreate(), kHorsePrompt, check);
+    return askParameters(dialogs, file, kHorsePrompt, check);
 }
 
 } // namespace
@@ -55,24 +55,34 @@ TEST(ParameterFile, AnswersAreReadAsNumbersAndWrittenBack)
     }
 }
 
-TEST(ParameterFile, ReadsHandEditedAndMultiValueFiles)
+TEST(ParameterFile, ReadsHandEditedFilesAndTakesTheDefaultsForOnesWithoutNumbers)
 {
+    const std::string defaults = " 7 " + std::string(11, ' ') + " 9 \r\n";
     struct Case {
-        const char* content;
+        std::string content;
         std::vector<double> expected;
+        std::string after; // the file once read
     };
     const Case cases[] = {
-        {"10", {10, 0}},
-        {" 53           42 \r\n", {53, 42}},
-        {"1,2\r\n3,4\r\n", {3, 4}},
-        {"1,2\r\n3", {3, 2}}, // the last complete set stands, a partial one overwrites
-        {"", {0, 0}},
-        {" 50 \r\n 9 \r\n", {50, 9}},
+        {"10", {10, 0}, "10"},
+        {" 53           42 \r\n", {53, 42}, " 53           42 \r\n"},
+        {"1,2\r\n3,4\r\n", {3, 4}, "1,2\r\n3,4\r\n"},
+        {"1,2\r\n3", {3, 2}, "1,2\r\n3"}, // the last complete set stands, a partial one overwrites
+        {" 50 \r\n 9 \r\n", {50, 9}, " 50 \r\n 9 \r\n"},
+        {"", {7, 9}, defaults},
+        {" \r\n\r\n", {7, 9}, defaults},
+        {"abc\r\n", {7, 9}, defaults},
+        {"49,,\r\n", {7, 9}, defaults},
+        {"49, x\r\n", {7, 9}, defaults},
+        {"1e999\r\n", {7, 9}, defaults},
     };
     for (const Case& c : cases) {
         TempDirectory dir;
         writeFile("Game.INI", c.content);
-        EXPECT_EQ(ParameterFile("Game.INI", {1, 1}).readOrCreate(), c.expected) << c.content;
+        std::string problem;
+        EXPECT_EQ(ParameterFile("Game.INI", {7, 9}).readOrCreate(&problem), c.expected) << c.content;
+        EXPECT_EQ(readFile("Game.INI"), c.after) << c.content;
+        EXPECT_EQ(problem, "") << c.content;
     }
 }
 

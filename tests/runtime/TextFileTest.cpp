@@ -1,6 +1,15 @@
+#include "AtomicFile.h"
+#include "TestSupport.h"
 #include "TextFile.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 TEST(TextFile, ValidUtf8StaysOtherBytesReadAsLatin1)
 {
@@ -11,4 +20,93 @@ TEST(TextFile, ValidUtf8StaysOtherBytesReadAsLatin1)
     EXPECT_FALSE(isValidUtf8("\xc0\xaf"));         // overlong
     EXPECT_FALSE(isValidUtf8("\xed\xa0\x80"));     // surrogate
     EXPECT_TRUE(isValidUtf8("\xe2\x80\xa2 \xf0\x9f\x8e\xb2"));
+}
+
+namespace {
+
+std::vector<std::string> folderEntries()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+unsigned modeOf(const char* path)
+{
+    struct stat info {};
+    ::stat(path, &info);
+    return info.st_mode & 07777;
+}
+
+} // namespace
+
+TEST(WriteFileBytes, ReplacesTheFileWholeKeepingItsModeAndItsLinks)
+{
+    TempDirectory dir;
+    writeFile("notes.txt", "old");
+    ::chmod("notes.txt", 0640);
+    std::filesystem::create_symlink("notes.txt", "link.txt");
+    ASSERT_TRUE(writeFileBytes("link.txt", "new text").ok);
+    EXPECT_EQ(readFile("notes.txt"), "new text");
+    EXPECT_TRUE(std::filesystem::is_symlink("link.txt"));
+    EXPECT_EQ(modeOf("notes.txt"), 0640u);
+
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(writeFileBytes("fresh.txt", "").ok);
+    ::umask(mask);
+    EXPECT_EQ(modeOf("fresh.txt"), 0644u);
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"fresh.txt", "link.txt", "notes.txt"}));
+}
+
+TEST(WriteFileBytes, AWriteThatFailsLeavesTheOldFileAsItWas)
+{
+    TempDirectory dir;
+    writeFile("notes.txt", "the old notes");
+    // A file size limit fails the write part-way, as a full disk does.
+    rlimit previous {};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 4;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const FileResult result = writeFileBytes("notes.txt", "a longer new text");
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, std::strerror(EFBIG));
+    EXPECT_EQ(readFile("notes.txt"), "the old notes");
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"notes.txt"});
+}
+
+TEST(TextFiles, APipeADeviceOrAFolderIsRefusedBeforeAnyReadOrWrite)
+{
+    TempDirectory dir;
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    std::filesystem::create_directory("folder");
+    const struct {
+        const char* path;
+        std::string reason;
+    } cases[] = {
+        {"pipe", "it is a named pipe, not a regular file"},
+        {"/dev/zero", "it is a device, not a regular file"},
+        {"folder", "it is a folder, not a regular file"},
+    };
+    for (const auto& c : cases) {
+        std::string reason;
+        EXPECT_FALSE(readFileBytes(c.path, &reason).has_value()) << c.path;
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(refusalOf(c.path, kLargestTextBytes), c.reason);
+        if (c.path[0] != '/') {
+            EXPECT_EQ(writeFileBytes(c.path, "x").error, c.reason);
+        }
+    }
+    writeFile("big", "");
+    std::filesystem::resize_file("big", (1u << 20) + 1);
+    EXPECT_EQ(refusalOf("big", 1u << 20), "the file is larger than 1 MiB");
+    EXPECT_FALSE(readFileBytes("big", nullptr, 1u << 20).has_value());
+    EXPECT_EQ(refusalOf("big", 2u << 20), std::nullopt);
+    EXPECT_EQ(refusalOf("nosuch", 2u << 20), std::nullopt);
 }

@@ -1,8 +1,13 @@
+#include "TestSupport.h"
 #include "TextFunctions.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstring>
+#include <locale.h>
+#include <random>
 
 TEST(Str, LeadingBlankForPositivesMinusForNegatives)
 {
@@ -52,4 +57,74 @@ TEST(Val, NumbersBeyondTheDoubleRangeOverflow)
     EXPECT_FALSE(Val("-1D999").has_value());
     EXPECT_FALSE(Val("&H" + std::string(300, 'F')).has_value());
     EXPECT_TRUE(Val(std::string(10000, '9')).has_value() == false);
+}
+
+TEST(Val, NumbersTooSmallForADoubleReadAsZero)
+{
+    for (const char* text : {"1e-400", "-1D-999", "0.0000001e-320"}) {
+        const auto value = Val(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        EXPECT_EQ(*value, 0) << text;
+    }
+    EXPECT_EQ(Val("4.9406564584124654e-324"), 4.9406564584124654e-324);
+}
+
+TEST(NumberAtStart, GivesNoValueForTextWithoutANumber)
+{
+    const struct {
+        const char* text;
+        std::optional<double> expected;
+    } cases[] = {
+        {" 8", 8}, {"12.5 horses", 12.5}, {"&H1F", 31}, {"-0", 0},
+        {"", std::nullopt}, {"abc", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
+        {"&Hzz", std::nullopt}, {"&X1", std::nullopt}, {"1e400", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(numberAtStart(c.text), c.expected) << c.text;
+}
+
+// Every report's numbers: the C locale's "%.15G" and "%.7G", byte for byte,
+// whatever locale the process has.
+TEST(GeneralForm, WritesWhatTheCLocalesGeneralFormatWrites)
+{
+    std::vector<double> values = {0.5, -0.25, 8.5, 1.5e15, 1e15, 999999999999999.0, 1e-5, 0.0001,
+                                  123456789.123456789, 156240391.798828, 2.5e-300, 1e308, -1e-320,
+                                  0.1 + 0.2, 1.0 / 3, 16777217.5};
+    std::mt19937_64 bits(7);
+    for (int i = 0; i < 20000; ++i) {
+        double value = 0;
+        const std::uint64_t pattern = bits();
+        std::memcpy(&value, &pattern, sizeof value);
+        if (std::isfinite(value))
+            values.push_back(value);
+        values.push_back(std::ldexp(static_cast<double>(pattern >> 11), static_cast<int>(pattern % 120) - 100));
+    }
+    const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    const locale_t previous = ::uselocale(cLocale);
+    std::vector<std::string> expected;
+    for (double value : values)
+        for (int digits : {15, 7}) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*G", digits, value);
+            expected.push_back(text);
+        }
+    ::uselocale(previous);
+    ::freelocale(cLocale);
+
+    std::size_t next = 0;
+    for (double value : values) {
+        ASSERT_EQ(generalForm(value), expected[next++]) << value;
+        ASSERT_EQ(generalForm(value, Precision::Single), expected[next++]) << value;
+    }
+}
+
+TEST(GeneralForm, WritesAndReadsAPointUnderAGermanNumericLocale)
+{
+    const GermanNumbers german;
+    ASSERT_TRUE(german.active()) << "the de_DE.UTF-8 locale is not installed";
+    EXPECT_EQ(Str(8.5), " 8.5");
+    EXPECT_EQ(generalForm(156240391.798828), "156240391.798828");
+    EXPECT_EQ(generalForm(1.5e15), "1.5E+15");
+    EXPECT_EQ(Val("99.5"), 99.5);
+    EXPECT_EQ(Val("8,5"), 8);
 }

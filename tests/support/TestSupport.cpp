@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -13,4 +17,21 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+GermanNumbers::GermanNumbers() : previous_(std::setlocale(LC_NUMERIC, nullptr))
+{
+    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr
+              && std::string(std::localeconv()->decimal_point) == ",";
+}
+
+GermanNumbers::~GermanNumbers() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+
+bool decimalCommaAsRequired()
+{
+    if (!std::getenv("TESSARO7_DECIMAL_COMMA") || std::strcmp(std::localeconv()->decimal_point, ",") == 0)
+        return true;
+    std::fprintf(stderr, "The numeric locale %s has no decimal comma: is the locale installed?\n",
+                 std::setlocale(LC_NUMERIC, nullptr));
+    return false;
 }
