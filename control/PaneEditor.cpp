@@ -15,8 +15,6 @@ PaneEditor::PaneEditor(QWidget* parent) : QsciScintilla(parent)
     // Lines stay laid out while they are on the screen, so a repaint of
     // very long lines does not lay them out again.
     SendScintilla(SCI_SETLAYOUTCACHE, static_cast<long>(SC_CACHE_PAGE));
-    SendScintilla(SCI_SETMODEVENTMASK, static_cast<long>(SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT | SC_PERFORMED_USER
-                                                         | SC_PERFORMED_UNDO | SC_PERFORMED_REDO));
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -78,6 +78,13 @@ const TextFormat& PaneStyles::formatOf(int style) const
     return index < formats_.size() && formats_[index] ? *formats_[index] : none;
 }
 
+void PaneStyles::restore(State state)
+{
+    paneFont_ = std::move(state.paneFont);
+    formats_ = std::move(state.formats);
+    defineAll();
+}
+
 void PaneStyles::setPaneFont(const FontChoice& font)
 {
     paneFont_ = font;

@@ -37,6 +37,14 @@ public:
     const TextFormat& formatOf(int style) const;
     static int twinOf(int style) { return style ^ 1; }
 
+    // Everything the styles hold, to be given back with an earlier text.
+    struct State {
+        FontChoice paneFont;
+        std::vector<std::optional<TextFormat>> formats;
+    };
+    State state() const { return {paneFont_, formats_}; }
+    void restore(State state);
+
     const FontChoice& paneFont() const { return paneFont_; }
     void setPaneFont(const FontChoice& font);
     // The whole pane takes a new font: every format keeps only its colour.

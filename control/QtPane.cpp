@@ -24,6 +24,11 @@ constexpr std::size_t kLongLine = 300;
 // between pieces whenever this many milliseconds have passed.
 constexpr std::size_t kPieceBytes = 1u << 20;
 constexpr qint64 kRepaintMilliseconds = 100;
+// The changes the pane hears of: the user's. While a command changes the
+// text it hears of none, which also spares the engine's accessibility
+// notices (each counts the characters from the start of the text).
+constexpr long kUserChanges = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT | Sci::SC_PERFORMED_USER
+    | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
 
 TextFormat merged(TextFormat base, const TextFormat& change)
 {
@@ -63,6 +68,7 @@ QtPane::QtPane(QWidget* parent) : editor_(new PaneEditor(parent)), styles_(*edit
     };
     editor_->fontChanged(editor_->font());
     editor_->undoBeyondEdits = [this] { return restoreBeforeCommand(); };
+    editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
     QObject::connect(editor_, &Sci::SCN_MODIFIED, editor_,
                      [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
                          if (!commandChanging_)
@@ -101,10 +107,8 @@ std::string QtPane::text() const
 
 void QtPane::setText(const std::string& text)
 {
-    keepBeforeCommand();
-    commandChanging_ = true;
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
-    editor_->SendScintilla(Sci::SCI_CLEARALL);
+    beginCommandChange();
+    emptyForCommand();
     insertFormat_ = {};
     styles_.reset(insertFormat_);
     insert(0, text, 0);
@@ -128,9 +132,7 @@ int QtPane::selectionLength() const
 
 void QtPane::setSelectionText(const std::string& text)
 {
-    keepBeforeCommand();
-    commandChanging_ = true;
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    beginCommandChange();
     const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
     const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
     if (end > start)
@@ -342,12 +344,16 @@ bool QtPane::print(QPrinter& printer) const
     return printer.printerState() != QPrinter::Error;
 }
 
-void QtPane::keepBeforeCommand()
+void QtPane::emptyForCommand()
 {
-    if (!worthKeeping_)
+    if (!worthKeeping_) {
+        editor_->SendScintilla(Sci::SCI_CLEARALL);
         return;
-    const int style = static_cast<int>(editor_->SendScintilla(Sci::SCI_GETSTYLEAT, 0UL));
-    before_ = Before{text(), styles_.formatOf(style), userEdited_};
+    }
+    before_ = Before{editor_->document(), styles_.state(), insertFormat_, userEdited_};
+    editor_->setDocument(QsciDocument());
+    editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
     worthKeeping_ = false;
 }
 
@@ -357,20 +363,25 @@ bool QtPane::restoreBeforeCommand()
         return false;
     Before before = std::move(*before_);
     before_.reset();
-    commandChanging_ = true;
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
-    editor_->SendScintilla(Sci::SCI_CLEARALL);
-    styles_.reset(before.format);
-    insert(0, before.text, 0);
-    commandChangeDone();
+    editor_->setDocument(before.document);
+    styles_.restore(std::move(before.styles));
+    insertFormat_ = before.insertFormat;
     userEdited_ = before.userEdited;
     worthKeeping_ = true;
     showFromTheTop();
     return true;
 }
 
+void QtPane::beginCommandChange()
+{
+    commandChanging_ = true;
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
+}
+
 void QtPane::commandChangeDone()
 {
+    editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
     editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     editor_->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     commandChanging_ = false;

@@ -3,6 +3,8 @@
 #include "Pane.h"
 #include "PaneStyles.h"
 
+#include <Qsci/qscidocument.h>
+
 #include <optional>
 #include <string>
 
@@ -55,10 +57,11 @@ private:
     void styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style);
     void changeSelectionFormat(const TextFormat& change);
     void showFromTheTop();
-    // Keeps what the pane holds, when it is worth a way back, before a
-    // command replaces it.
-    void keepBeforeCommand();
+    // Empties the pane for a command's text. What it held stays aside,
+    // styles and all, when it is worth a way back.
+    void emptyForCommand();
     bool restoreBeforeCommand();
+    void beginCommandChange();
     void commandChangeDone();
     void userChanged(long position, long length, bool inserted);
 
@@ -70,8 +73,9 @@ private:
     // Text that came from the user or from a report, as opposed to a help text.
     bool worthKeeping_ = false;
     struct Before {
-        std::string text;
-        TextFormat format;
+        QsciDocument document;
+        PaneStyles::State styles;
+        TextFormat insertFormat;
         bool userEdited = false;
     };
     std::optional<Before> before_;

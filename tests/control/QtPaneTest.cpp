@@ -187,8 +187,10 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier); // one step back only
     EXPECT_EQ(pane.text(), "my notes");
 
-    // A help text is not a step of its own: back past it to the report.
+    // A help text is not a step of its own: back past it to the report,
+    // which comes back in its own font.
     pane.setText("");
+    pane.setSelectionFontName("Courier");
     pane.setSelectionText("report\r\n");
     pane.setText("");
     pane.setText("help\n");
@@ -196,6 +198,7 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     pane.setSelectionText("next report\r\n");
     QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(pane.text(), "report\r\n");
+    EXPECT_EQ(fontAt(0), "Courier");
 }
 
 TEST_F(QtPaneTest, OpenThenSaveKeepsEveryByteOfAUtf8FileAndReadsOthersAsLatin1)
