@@ -52,9 +52,6 @@ public:
 private:
     std::string textBetween(long start, long end) const;
     long length() const;
-    // Inserts at `position` in `style`, the window repainting meanwhile.
-    void insert(long position, const std::string& text, int style);
-    void styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style);
     void changeSelectionFormat(const TextFormat& change);
     void showFromTheTop();
     // Empties the pane for a command's text. What it held stays aside,

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QMenu>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -196,9 +197,27 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     pane.setText("help\n");
     pane.setText("");
     pane.setSelectionText("next report\r\n");
-    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
+    // The edit menu's Undo goes the same way back.
+    const std::unique_ptr<QMenu> menu(pane.createStandardContextMenu());
+    QAction* undo = menu->actions().first();
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
     EXPECT_EQ(pane.text(), "report\r\n");
     EXPECT_EQ(fontAt(0), "Courier");
+    EXPECT_FALSE(std::unique_ptr<QMenu>(pane.createStandardContextMenu())->actions().first()->isEnabled());
+}
+
+TEST_F(QtPaneTest, SelectLineSelectsTheWholeLineCountedFromOne)
+{
+    pane.setText("first\r\nsecond\nthird");
+    const struct {
+        int line;
+        const char* selected;
+    } cases[] = {{2, "second"}, {1, "first"}, {3, "third"}, {0, "third"}, {4, "third"}};
+    for (const auto& row : cases) {
+        pane.selectLine(row.line);
+        EXPECT_EQ(pane.selectedText(), row.selected) << row.line;
+    }
 }
 
 TEST_F(QtPaneTest, OpenThenSaveKeepsEveryByteOfAUtf8FileAndReadsOthersAsLatin1)
