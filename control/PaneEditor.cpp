@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -131,13 +132,15 @@ void PaneEditor::styleLongLines(long position, const std::string& text, std::siz
 {
     std::vector<char> styles;
     std::size_t lineStart = from;
-    for (std::size_t i = from; i <= to; ++i) {
-        if (i < to && text[i] != '\n' && text[i] != '\r')
-            continue;
-        if (i - lineStart >= kLongLine) {
-            styles.assign(i - lineStart, static_cast<char>(style));
+    while (lineStart < to) {
+        // Cut at LF only: a stretch with CRs inside takes the twins too,
+        // which look the same.
+        const auto* lineFeed = static_cast<const char*>(std::memchr(text.data() + lineStart, '\n', to - lineStart));
+        const std::size_t lineEnd = lineFeed ? static_cast<std::size_t>(lineFeed - text.data()) : to;
+        if (lineEnd - lineStart >= kLongLine) {
+            styles.assign(lineEnd - lineStart, static_cast<char>(style));
             int current = style;
-            for (std::size_t k = lineStart + 1; k < i; ++k) {
+            for (std::size_t k = lineStart + 1; k < lineEnd; ++k) {
                 if (text[k] != ' ' && text[k - 1] == ' ')
                     current = PaneStyles::twinOf(current);
                 styles[k - lineStart] = static_cast<char>(current);
@@ -145,7 +148,7 @@ void PaneEditor::styleLongLines(long position, const std::string& text, std::siz
             SendScintilla(SCI_STARTSTYLING, at(position + static_cast<long>(lineStart)), 0L);
             SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
         }
-        lineStart = i + 1;
+        lineStart = lineEnd + 1;
     }
 }
 
