@@ -68,7 +68,9 @@ QtPane::QtPane(QWidget* parent) : editor_(new PaneEditor(parent)), styles_(*edit
 
 QtPane::~QtPane()
 {
-    // The widget belongs to its parent and may outlive the pane.
+    if (!editor_)
+        return;
+    // The widget may outlive the pane.
     QObject::disconnect(editor_, &Sci::SCN_MODIFIED, editor_, nullptr);
     editor_->fontChanged = nullptr;
     editor_->undoBeyondEdits = nullptr;

@@ -3,6 +3,7 @@
 #include "Pane.h"
 #include "PaneStyles.h"
 
+#include <QPointer>
 #include <Qsci/qscidocument.h>
 
 #include <optional>
@@ -62,7 +63,8 @@ private:
     void commandChangeDone();
     void userChanged(long position, long length, bool inserted);
 
-    PaneEditor* editor_;
+    // The widget belongs to its parent, which may delete it first.
+    QPointer<PaneEditor> editor_;
     PaneStyles styles_;
     TextFormat insertFormat_;
     bool commandChanging_ = false;
