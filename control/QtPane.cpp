@@ -279,6 +279,8 @@ void QtPane::emptyForCommand()
         editor_->SendScintilla(Sci::SCI_CLEARALL);
         return;
     }
+    // The text set aside keeps recording the user's edits when it comes back.
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     before_ = Before{editor_->document(), styles_.state(), insertFormat_, userEdited_};
     editor_->setDocument(QsciDocument());
     editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));

@@ -185,8 +185,12 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(pane.text(), "my notes");
     EXPECT_TRUE(pane.hasUnsavedEdits());
-    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier); // one step back only
+    // Edits after the way back undo as usual, down to the first typing.
+    QTest::keyClicks(pane.widget(), "!");
+    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(pane.text(), "my notes");
+    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(pane.text(), "");
 
     // A help text is not a step of its own: back past it to the report,
     // which comes back in its own font.
