@@ -68,8 +68,10 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
         fail(error, refusal);
         return std::nullopt;
     }
-    // A file that grows while it is read is still cut at the limit.
+    // Room for the whole file at once, so a big file is not copied as it
+    // grows; one that grows while it is read is still cut at the limit.
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -154,6 +156,13 @@ bool isValidUtf8(const std::string& bytes)
         i += extra + 1;
     }
     return true;
+}
+
+std::string decodeText(std::string&& bytes)
+{
+    if (isValidUtf8(bytes))
+        return std::move(bytes);
+    return decodeText(static_cast<const std::string&>(bytes));
 }
 
 std::string decodeText(const std::string& bytes)

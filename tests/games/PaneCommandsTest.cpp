@@ -72,6 +72,7 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
     for (int i = 0; i < 4; ++i)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
+    EXPECT_EQ(click.pane.savedCount(), 1); // the cancel and the failure save nothing
     EXPECT_EQ(click.messages.str(),
               "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n"
               "[Save Combinations] Cannot save \"pipe\": it is a named pipe, not a regular file.\n");
