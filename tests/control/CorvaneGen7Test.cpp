@@ -1,9 +1,13 @@
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTest>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -17,7 +21,40 @@ std::string paneText(const CorvaneGen7& control)
     return control.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().toStdString();
 }
 
+// The screen scale that the environment asks for; the control's scale tests
+// also run under QT_FONT_DPI=144 and under QT_SCALE_FACTOR=2.
+double environmentScale()
+{
+    double scale = 1;
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        scale *= qEnvironmentVariable("QT_FONT_DPI").toDouble() / 96;
+    return scale;
+}
+
 } // namespace
+
+TEST(CorvaneGen7Scale, SurfaceScalesWithTheScreenAndEveryCaptionFitsItsButton)
+{
+    CorvaneGen7 control;
+    control.show();
+    const double scale = environmentScale();
+    EXPECT_DOUBLE_EQ(control.devicePixelRatioF(), scale);
+    // Never smaller than the design surface, 7845 x 6690 twips at 96 dots an inch.
+    EXPECT_EQ(control.minimumSize(), QSize(523, 446));
+    EXPECT_EQ(control.grab().size(), (QSizeF(523, 446) * scale).toSize());
+    for (const ButtonSpec& row : kButtons) {
+        auto* button = control.findChild<QPushButton*>(QString::fromLatin1(row.name));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetricsF metrics(button->font(), button);
+        EXPECT_LE(metrics.horizontalAdvance(button->text()), contents.width()) << row.name;
+        EXPECT_LE(metrics.height(), contents.height()) << row.name;
+    }
+}
 
 TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
 {
@@ -53,6 +90,41 @@ TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
     EXPECT_EQ(next("EuroCombs"), "EuroOdds");
     EXPECT_EQ(next("EuroOdds"), "Open");
     EXPECT_EQ(next("Save"), "RichTextBox1");
+}
+
+TEST(CorvaneGen7, OpensOnAScreenOfReportLinesAndOnlyThePaneGrowsWithTheWindow)
+{
+    CorvaneGen7 control;
+    control.resize(control.sizeHint());
+    control.show();
+    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click(); // a scroll bar appears
+    auto* pane = control.findChild<QAbstractScrollArea*>(QStringLiteral("RichTextBox1"));
+    const QFontMetrics metrics(pane->font());
+    EXPECT_GE(pane->viewport()->height(), 30 * metrics.lineSpacing());
+    EXPECT_GE(pane->viewport()->width(), 53 * metrics.horizontalAdvance(QLatin1Char('0')));
+
+    const QSize paneBefore = pane->size();
+    const QRect cornerBefore = control.findChild<QPushButton*>(QStringLiteral("Save"))->geometry();
+    control.resize(control.size() + QSize(300, 200));
+    EXPECT_EQ(pane->size(), paneBefore + QSize(300, 200));
+    // The grid moves as one block, centred over the pane.
+    for (const ButtonSpec& row : kButtons)
+        EXPECT_EQ(control.findChild<QPushButton*>(QString::fromLatin1(row.name))->geometry(),
+                  QRect(row.left / 15 + 150, row.top / 15, 81, 20))
+            << row.name;
+    EXPECT_EQ(cornerBefore.size(), QSize(81, 20));
+}
+
+TEST(CorvaneGen7, EnterAndSpacePressTheFocusedButton)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        CorvaneGen7 control;
+        control.show();
+        auto* button = control.findChild<QPushButton*>(QStringLiteral("Pick3"));
+        button->setFocus();
+        QTest::keyClick(button, key);
+        EXPECT_EQ(paneText(control).size(), 10000u) << key;
+    }
 }
 
 TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
