@@ -2,8 +2,10 @@
 
 #include "ButtonTable.h"
 #include "ClickGuard.h"
+#include "CloseGuard.h"
 #include "Clock.h"
 #include "FocusRingStyle.h"
+#include "PaneCommands.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 #include "RandomSource.h"
@@ -54,7 +56,9 @@ QFont surfaceFont(const char* family, double points)
 
 struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : label(new QLabel(control)), edit(new QTextEdit(control)), pane(edit), dialogs(control), guard(control)
+        : label(new QLabel(control)), edit(new QTextEdit(control)), pane(edit), dialogs(control), guard(control),
+          closeGuard(
+              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(Save_Click); })
     {
     }
 
@@ -87,6 +91,7 @@ struct CorvaneGen7::Surface {
     QtDialogs dialogs;
     SystemClock clock;
     ClickGuard guard;
+    CloseGuard closeGuard;
     FocusRingStyle focusRing;
 };
 

@@ -3,12 +3,17 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +130,52 @@ TEST(CorvaneGen7, EnterAndSpacePressTheFocusedButton)
         QTest::keyClick(button, key);
         EXPECT_EQ(paneText(control).size(), 10000u) << key;
     }
+}
+
+TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirst)
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("typed.txt"));
+    struct Case {
+        bool typed;
+        QMessageBox::StandardButton answer;
+        bool closes;
+    };
+    const Case cases[] = {
+        {false, QMessageBox::NoButton, true},
+        {true, QMessageBox::Cancel, false},
+        {true, QMessageBox::Discard, true},
+        {true, QMessageBox::Save, true}, // after the file dialog has saved it
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        new CorvaneGen7(&window);
+        window.show();
+        if (c.typed)
+            QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("RichTextBox1")), QStringLiteral("Giants"));
+        QString asked;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked = box->text();
+                if (QAbstractButton* button = box->button(c.answer))
+                    button->click();
+                else
+                    box->reject();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                files->selectFile(saved);
+                qobject_cast<QDialog*>(files)->accept();
+            }
+        });
+        answer.start(5);
+        EXPECT_EQ(window.close(), c.closes) << c.answer;
+        EXPECT_EQ(window.isVisible(), !c.closes) << c.answer;
+        EXPECT_EQ(asked.isEmpty(), !c.typed) << c.answer;
+    }
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("Giants \xE2\x80\xA2\xE2\x80\xA2 Your combinations"));
 }
 
 TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
