@@ -57,9 +57,7 @@ void Save_Click(ClickContext& click)
     if (!path)
         return;
     const FileResult saved = writeFileBytes(*path, click.pane.text());
-    if (saved.ok)
-        click.pane.markSaved();
-    else
+    if (!saved.ok)
         click.dialogs.message(failure("Cannot save", *path, saved.error), kTitle);
 }
 

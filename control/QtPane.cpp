@@ -155,7 +155,6 @@ void QtPane::setSelectionText(const std::string& text)
         setLineEnds(document->begin(), pieces.ends, Unknown);
         document->setUndoRedoEnabled(true);
         edit_->moveCursor(QTextCursor::End);
-        document->setModified(false);
         return;
     }
     QTextCursor cursor = edit_->textCursor();
@@ -171,12 +170,7 @@ void QtPane::setSelectionText(const std::string& text)
     cursor.insertText(pieces.joined, format);
     setLineEnds(document->findBlockByNumber(first), pieces.ends, tailEnd);
     edit_->setTextCursor(cursor);
-    document->setModified(false);
 }
-
-void QtPane::markSaved() { edit_->document()->setModified(false); }
-
-bool QtPane::hasUnsavedEdits() const { return edit_->document()->isModified(); }
 
 void QtPane::setSelectionFontName(const std::string& name)
 {

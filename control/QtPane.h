@@ -26,10 +26,6 @@ public:
 
     void setVisible(bool visible) override;
     void setFocus() override;
-    void markSaved() override;
-
-    // Whether the user changed the text since a command last set it or Save wrote it.
-    bool hasUnsavedEdits() const;
 
     QTextEdit* edit() const { return edit_; }
 

@@ -25,7 +25,6 @@ public:
 
     void setVisible(bool visible) override { visible_ = visible; }
     void setFocus() override { ++focusCount_; }
-    void markSaved() override { ++savedCount_; }
 
     // For tests: select bytes [start, start + length).
     void select(std::size_t start, std::size_t length);
@@ -34,7 +33,6 @@ public:
     const FontChoice& paneFont() const { return paneFont_; }
     bool visible() const { return visible_; }
     int focusCount() const { return focusCount_; }
-    int savedCount() const { return savedCount_; }
 
 private:
     std::string text_;
@@ -44,5 +42,4 @@ private:
     FontChoice paneFont_;
     bool visible_ = true;
     int focusCount_ = 0;
-    int savedCount_ = 0;
 };

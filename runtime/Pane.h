@@ -40,9 +40,6 @@ public:
     // The choice, without its colour, on the whole pane.
     virtual void applyToPane(const FontChoice& font) = 0;
 
-    // What the pane holds now is on disk: the user's edits so far are saved.
-    virtual void markSaved() = 0;
-
     virtual void setVisible(bool visible) = 0;
     virtual void setFocus() = 0;
 };
