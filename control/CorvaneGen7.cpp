@@ -12,11 +12,11 @@
 #include "Seeder.h"
 #include "StartUp.h"
 
+#include <QAbstractScrollArea>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTextEdit>
 
 #include <algorithm>
 #include <vector>
@@ -56,7 +56,7 @@ QFont surfaceFont(const char* family, double points)
 
 struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : label(new QLabel(control)), edit(new QTextEdit(control)), pane(edit), dialogs(control), guard(control),
+        : label(new QLabel(control)), pane(control), dialogs(control), guard(control),
           closeGuard(
               control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(Save_Click); })
     {
@@ -79,13 +79,13 @@ struct CorvaneGen7::Surface {
         for (std::size_t i = 0; i < kButtons.size(); ++i)
             buttons[i]->setGeometry(
                 fromTwips(kButtons[i].left, kButtons[i].top, kButtonWidth, kButtonHeight).translated(shift, 0));
-        edit->setGeometry(kDesignPane.left(), kDesignPane.top(),
-                          std::max(kDesignPane.width(), size.width() - 2 * kDesignPane.left()),
-                          std::max(kDesignPane.height(), size.height() - kDesignPane.top() - kPaneBottomMargin));
+        pane.widget()->setGeometry(kDesignPane.left(), kDesignPane.top(),
+                                   std::max(kDesignPane.width(), size.width() - 2 * kDesignPane.left()),
+                                   std::max(kDesignPane.height(),
+                                            size.height() - kDesignPane.top() - kPaneBottomMargin));
     }
 
     QLabel* label;
-    QTextEdit* edit;
     std::vector<QPushButton*> buttons; // in the order of kButtons
     QtPane pane;
     QtDialogs dialogs;
@@ -104,10 +104,8 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     label->setFont(surfaceFont("Rockwell", 9.75));
     label->setText(QString::fromStdString(bannerCaption()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
-    QTextEdit* edit = surface_->edit;
+    QWidget* edit = surface_->pane.widget();
     edit->setObjectName(QStringLiteral("RichTextBox1"));
-    edit->setAcceptRichText(false);
-    edit->setLineWrapMode(QTextEdit::NoWrap);
     QFont paneFont = surfaceFont("Courier New", 9.75);
     paneFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     edit->setFont(paneFont);
@@ -143,10 +141,12 @@ double CorvaneGen7::TheSeeder() { return ::TheSeeder(RandomSource::process(), su
 // The design surface, grown until the pane shows a screen of report lines.
 QSize CorvaneGen7::sizeHint() const
 {
-    const QTextEdit* edit = surface_->edit;
+    const auto* edit = qobject_cast<const QAbstractScrollArea*>(surface_->pane.widget());
     const QFontMetrics metrics(edit->font());
-    const int chrome = 2 * edit->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, edit)
-                       + 2 * static_cast<int>(edit->document()->documentMargin());
+    // Frame, scroll bar and the text's inset from the frame.
+    constexpr int kTextInset = 8;
+    const int chrome =
+        2 * edit->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, edit) + kTextInset;
     const int paneWidth = kComfortableColumns * metrics.horizontalAdvance(QLatin1Char('0')) + chrome;
     const int paneHeight = kComfortableLines * metrics.lineSpacing() + chrome;
     return kDesignSize.expandedTo(QSize(paneWidth + 2 * kDesignPane.left(),

@@ -16,7 +16,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -130,8 +129,7 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
     }
     const QString file = printer.outputFileName();
     const QString where = file.isEmpty() ? printer.printerName() : file;
-    qtPane->edit()->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
+    if (!qtPane->print(printer))
         return {PrintOutcome::Kind::Failed, "\"" + s(where) + "\" reported an error"};
     // A file is not a sheet in a tray: the user is told where it went.
     if (!file.isEmpty())
