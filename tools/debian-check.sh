@@ -42,16 +42,20 @@ step "lintian"
 lintian --fail-on error,warning "$out"/*.changes
 
 step "install"
+packages=$(for deb in "$out"/*.deb; do dpkg-deb -f "$deb" Package; done)
+# A failed check still leaves the machine without the packages.
+trap 'apt_get purge $packages > /dev/null; rm -rf "$work"' EXIT
 apt_get install "$out"/*.deb
 appstreamcli validate --no-net /usr/share/metainfo/example.tessaro7.corvane_gui.metainfo.xml
-corvane --help | head -n 3
+corvane --help > "$work/help"
+head -n 3 "$work/help"
 cmake -S tests/install/host -B "$work/host" > "$work/host.log"
 cmake --build "$work/host" >> "$work/host.log"
 XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=offscreen "$work/host/host"
 
 step "purge"
-packages=$(for deb in "$out"/*.deb; do dpkg-deb -f "$deb" Package; done)
 apt_get purge $packages
+trap 'rm -rf "$work"' EXIT
 for deb in "$out"/*.deb; do
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }'
 done > "$work/files"
