@@ -10,7 +10,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include <algorithm>
 #include <vector>
@@ -41,12 +40,11 @@ QFont surfaceFont(const char* family, double points)
 
 struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : label(new QLabel(control)), edit(new QTextEdit(control)), pane(edit), dialogs(control)
+        : label(new QLabel(control)), pane(control), dialogs(control)
     {
     }
 
     QLabel* label;
-    QTextEdit* edit;
     QtPane pane;
     QtDialogs dialogs;
     SystemClock clock;
@@ -62,10 +60,8 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     label->setGeometry(fromTwips(360, 120, 7095, 735));
     label->setText(QString::fromStdString(bannerCaption()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
-    QTextEdit* edit = surface_->edit;
+    QWidget* edit = surface_->pane.widget();
     edit->setObjectName(QStringLiteral("RichTextBox1"));
-    edit->setAcceptRichText(false);
-    edit->setLineWrapMode(QTextEdit::NoWrap);
     QFont paneFont = surfaceFont("Courier New", 9.75);
     paneFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     edit->setFont(paneFont);
@@ -105,7 +101,7 @@ void CorvaneGen7::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // The pane keeps its design-time place and grows with the control.
     const QRect design = fromTwips(120, 2880, 7575, 3615);
-    surface_->edit->setGeometry(design.left(), design.top(),
+    surface_->pane.widget()->setGeometry(design.left(), design.top(),
                                 std::max(design.width(), width() - 2 * design.left()),
                                 std::max(design.height(), height() - design.top() - 195 / kTwipsPerPixel));
 }

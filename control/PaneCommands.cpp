@@ -57,7 +57,9 @@ void Save_Click(ClickContext& click)
     if (!path)
         return;
     const FileResult saved = writeFileBytes(*path, click.pane.text());
-    if (!saved.ok)
+    if (saved.ok)
+        click.pane.markSaved();
+    else
         click.dialogs.message(failure("Cannot save", *path, saved.error), kTitle);
 }
 

@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -105,8 +104,7 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    qtPane->edit()->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
+    if (!qtPane->print(printer))
         return {PrintOutcome::Kind::Failed, "\"" + s(where) + "\" reported an error"};
     return {PrintOutcome::Kind::Printed, s(where)};
 }

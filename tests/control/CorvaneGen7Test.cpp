@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QTest>
+#include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,16 @@
 
 namespace {
 
-std::string paneText(const CorvaneGen7& control)
+QsciScintilla* pane(const CorvaneGen7& control)
 {
-    return control.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().toStdString();
+    return control.findChild<QsciScintilla*>(QStringLiteral("RichTextBox1"));
+}
+
+std::string paneText(const CorvaneGen7& control) { return pane(control)->text().toStdString(); }
+
+void click(const CorvaneGen7& control, const char* button)
+{
+    control.findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
 } // namespace
@@ -73,12 +81,57 @@ TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
 TEST(CorvaneGen7, Pick3ClickFillsThePaneWithAThousandLines)
 {
     CorvaneGen7 control;
+    pane(control)->resize(500, 200);
     control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
     const std::string text = paneText(control);
-    ASSERT_EQ(text.size(), 10000u); // CR LF shown as one block break each
-    const std::regex line(" [0-9]  [0-9]  [0-9] \n");
-    for (std::size_t at = 0; at < text.size(); at += 10)
-        ASSERT_TRUE(std::regex_match(text.substr(at, 10), line)) << at;
+    ASSERT_EQ(text.size(), 11000u);
+    const std::regex line(" [0-9]  [0-9]  [0-9] \r\n");
+    for (std::size_t at = 0; at < text.size(); at += 11)
+        ASSERT_TRUE(std::regex_match(text.substr(at, 11), line)) << at;
+    // The report shows from its first line, the caret at its start.
+    EXPECT_EQ(pane(control)->firstVisibleLine(), 0);
+    int caretLine = -1;
+    int caretIndex = -1;
+    pane(control)->getCursorPosition(&caretLine, &caretIndex);
+    EXPECT_EQ(caretLine, 0);
+    EXPECT_EQ(caretIndex, 0);
+}
+
+TEST(CorvaneGen7, TabAndShiftTabLeaveThePaneCtrlTabTypesATab)
+{
+    CorvaneGen7 control;
+    control.show();
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    QWidget* edit = pane(control);
+    const std::string before = paneText(control);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Pick3"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Save"));
+    EXPECT_EQ(paneText(control), before);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(paneText(control), "\t" + before);
+}
+
+TEST(CorvaneGen7, UndoAfterACommandBringsBackWhatThePaneHeld)
+{
+    CorvaneGen7 control;
+    QWidget* edit = pane(control);
+    click(control, "Pick3");
+    const std::string report = paneText(control);
+    QTest::keyClicks(edit, "typed ");
+    const std::string typed = paneText(control);
+    for (const char* button : {"Edit", "Pick4"}) {
+        click(control, button);
+        EXPECT_NE(paneText(control), typed) << button;
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(paneText(control), typed) << button;
+    }
+    EXPECT_EQ(typed, "typed " + report);
 }
 
 TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)

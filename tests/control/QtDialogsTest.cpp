@@ -12,8 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextCursor>
-#include <QTextEdit>
+#include <Qsci/qsciscintillabase.h>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -129,14 +128,10 @@ TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFile)
 {
     QTemporaryDir dir;
     QWidget parent;
-    QTextEdit edit(&parent);
-    QtPane pane(&edit);
+    QtPane pane(&parent);
     QtDialogs dialogs(&parent);
     pane.setText("first line\r\nsecond line\r\n");
-    QTextCursor cursor = edit.textCursor();
-    cursor.setPosition(11);
-    cursor.setPosition(22, QTextCursor::KeepAnchor);
-    edit.setTextCursor(cursor);
+    static_cast<QsciScintillaBase*>(pane.widget())->SendScintilla(QsciScintillaBase::SCI_SETSEL, 12UL, 23L);
 
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     bool startedOnSelection = false;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <functional>
+
+// The editing widget behind the output pane, with the keyboard of a text
+// box in a form: Tab and Shift+Tab leave it (Ctrl+Tab types a tab), a new
+// line takes the line end of the line it is made from, and undo goes one
+// step further back than the user's own edits when the pane can.
+class PaneEditor : public QsciScintilla {
+public:
+    explicit PaneEditor(QWidget* parent);
+
+    // Called by undo when the user's own edits are all undone; false when
+    // there is nothing further back.
+    std::function<bool()> undoBeyondEdits;
+    // Called when the widget's font changes.
+    std::function<void(const QFont&)> fontChanged;
+
+    void undo() override;
+    void paste() override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // New lines typed or pasted end as the caret's line does.
+    void takeCaretLineEnd();
+};
