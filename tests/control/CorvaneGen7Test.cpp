@@ -1,10 +1,18 @@
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
@@ -25,7 +33,40 @@ void click(const CorvaneGen7& control, const char* button)
     control.findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
+// The screen scale that the environment asks for; the control's scale tests
+// also run under QT_FONT_DPI=144 and under QT_SCALE_FACTOR=2.
+double environmentScale()
+{
+    double scale = 1;
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        scale *= qEnvironmentVariable("QT_FONT_DPI").toDouble() / 96;
+    return scale;
+}
+
 } // namespace
+
+TEST(CorvaneGen7Scale, SurfaceScalesWithTheScreenAndEveryCaptionFitsItsButton)
+{
+    CorvaneGen7 control;
+    control.show();
+    const double scale = environmentScale();
+    EXPECT_DOUBLE_EQ(control.devicePixelRatioF(), scale);
+    // Never smaller than the design surface, 7845 x 6690 twips at 96 dots an inch.
+    EXPECT_EQ(control.minimumSize(), QSize(523, 446));
+    EXPECT_EQ(control.grab().size(), (QSizeF(523, 446) * scale).toSize());
+    for (const ButtonSpec& row : kButtons) {
+        auto* button = control.findChild<QPushButton*>(QString::fromLatin1(row.name));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetricsF metrics(button->font(), button);
+        EXPECT_LE(metrics.horizontalAdvance(button->text()), contents.width()) << row.name;
+        EXPECT_LE(metrics.height(), contents.height()) << row.name;
+    }
+}
 
 TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
 {
@@ -61,6 +102,84 @@ TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
     EXPECT_EQ(next("EuroCombs"), "EuroOdds");
     EXPECT_EQ(next("EuroOdds"), "Open");
     EXPECT_EQ(next("Save"), "RichTextBox1");
+}
+
+TEST(CorvaneGen7, OpensOnAScreenOfReportLinesAndOnlyThePaneGrowsWithTheWindow)
+{
+    CorvaneGen7 control;
+    control.resize(control.sizeHint());
+    control.show();
+    click(control, "Pick3"); // a scroll bar appears
+    auto* pane = control.findChild<QAbstractScrollArea*>(QStringLiteral("RichTextBox1"));
+    const QFontMetrics metrics(pane->font());
+    EXPECT_GE(pane->viewport()->height(), 30 * metrics.lineSpacing());
+    EXPECT_GE(pane->viewport()->width(), 53 * metrics.horizontalAdvance(QLatin1Char('0')));
+
+    const QSize paneBefore = pane->size();
+    control.resize(control.size() + QSize(300, 200));
+    EXPECT_EQ(pane->size(), paneBefore + QSize(300, 200));
+    // The grid moves as one block, centred over the pane.
+    for (const ButtonSpec& row : kButtons)
+        EXPECT_EQ(control.findChild<QPushButton*>(QString::fromLatin1(row.name))->geometry(),
+                  QRect(row.left / 15 + 150, row.top / 15, 81, 20))
+            << row.name;
+}
+
+TEST(CorvaneGen7, EnterAndSpacePressTheFocusedButton)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        CorvaneGen7 control;
+        control.show();
+        auto* button = control.findChild<QPushButton*>(QStringLiteral("Pick3"));
+        button->setFocus();
+        QTest::keyClick(button, key);
+        EXPECT_EQ(paneText(control).size(), 11000u) << key;
+    }
+}
+
+TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirst)
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("typed.txt"));
+    struct Case {
+        bool typed;
+        QMessageBox::StandardButton answer;
+        bool closes;
+    };
+    const Case cases[] = {
+        {false, QMessageBox::NoButton, true},
+        {true, QMessageBox::Cancel, false},
+        {true, QMessageBox::Discard, true},
+        {true, QMessageBox::Save, true}, // after the file dialog has saved it
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        new CorvaneGen7(&window);
+        window.show();
+        if (c.typed)
+            QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("RichTextBox1")), QStringLiteral("Giants"));
+        QString asked;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked = box->text();
+                if (QAbstractButton* button = box->button(c.answer))
+                    button->click();
+                else
+                    box->reject();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                files->selectFile(saved);
+                qobject_cast<QDialog*>(files)->accept();
+            }
+        });
+        answer.start(5);
+        EXPECT_EQ(window.close(), c.closes) << c.answer;
+        EXPECT_EQ(asked.isEmpty(), !c.typed) << c.answer;
+    }
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("Giants \xE2\x80\xA2\xE2\x80\xA2 Your combinations"));
 }
 
 TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintillabase.h>
 #include <QTimer>
@@ -102,6 +103,8 @@ TEST(QtDialogs, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsColour)
     whenDialogShows([](QWidget* w) {
         auto* fonts = w->findChild<QFontDialog*>();
         ASSERT_NE(fonts, nullptr);
+        for (const QSizeGrip* grip : w->findChildren<QSizeGrip*>())
+            EXPECT_FALSE(grip->isVisible());
         EXPECT_EQ(fonts->currentFont().pointSizeF(), 10);
         EXPECT_EQ(fonts->currentFont().family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
         QFont chosen(QStringLiteral("DejaVu Sans"));
@@ -124,7 +127,7 @@ TEST(QtDialogs, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsColour)
     EXPECT_FALSE(dialogs.chooseFont(FontChoice{}).has_value());
 }
 
-TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFile)
+TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFileAndSaysWhereItWent)
 {
     QTemporaryDir dir;
     QWidget parent;
@@ -135,6 +138,7 @@ TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFile)
 
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     bool startedOnSelection = false;
+    QString told;
     whenDialogShows([&](QWidget* w) {
         auto* print = qobject_cast<QPrintDialog*>(w);
         ASSERT_NE(print, nullptr);
@@ -144,9 +148,14 @@ TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFile)
         EXPECT_TRUE(fileName->text().endsWith(QStringLiteral("Corvane.pdf")));
         fileName->setText(pdf);
         print->accept();
+        whenDialogShows([&](QWidget* box) {
+            told = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QDialog*>(box)->accept();
+        });
     });
     const PrintOutcome outcome = dialogs.printPane(pane);
     EXPECT_TRUE(startedOnSelection);
+    EXPECT_EQ(told, "The text was printed to \"" + QDir::toNativeSeparators(pdf) + "\".");
     ASSERT_EQ(outcome.kind, PrintOutcome::Kind::Printed) << outcome.detail;
     const std::string printed = pdfText(pdf);
     EXPECT_NE(printed.find("second line"), std::string::npos) << printed;
