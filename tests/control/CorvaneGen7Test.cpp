@@ -1,5 +1,7 @@
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
+#include "DialogTesting.h"
+#include "TestSupport.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -258,4 +260,21 @@ TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)
     CorvaneGen7 control;
     const double seed = control.TheSeeder();
     EXPECT_GT(seed, 0);
+}
+
+TEST(CorvaneGen7, TheLottoOddsBoxKeepsItsTextAndGivesEveryTierAsItsDetails)
+{
+    TempDirectory dir;
+    CorvaneGen7 control;
+    Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")},
+                         {QStringLiteral("Numbers/Line"), QStringLiteral("6")}});
+    click(control, "AnyLotto");
+    const QStringList shown = {"Biggest Number", "Numbers/Line",
+                               "Lotto Odds:  Total combinations of 49 taken 6 at a time is : 13,983,816"};
+    EXPECT_EQ(answering.shown, shown);
+    ASSERT_EQ(answering.details.size(), 1);
+    const QString& details = answering.details[0];
+    EXPECT_TRUE(details.startsWith(QStringLiteral("6 of 6: 1 combination, 1 in 13,983,816.00\n")))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains(QStringLiteral("\n3 of 6: 246,820 combinations, 1 in 56.66\n")));
 }

@@ -1,3 +1,4 @@
+#include "DialogTesting.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 
@@ -14,27 +15,10 @@
 #include <QSizeGrip>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintillabase.h>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// Acts on the next modal dialog as soon as it shows.
-void whenDialogShows(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start(5);
-}
 
 std::string pdfText(const QString& file)
 {
