@@ -4,6 +4,9 @@
 #include <QInputDialog>
 #include <QMap>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,6 +24,15 @@ inline void whenDialogShows(std::function<void(QWidget*)> act)
         }
     });
     timer->start(5);
+}
+
+// Double-clicks a shown text box between the characters before and at
+// `column` (from 0) of line `line` (from 0).
+inline void doubleClickText(QPlainTextEdit* text, int line, int column)
+{
+    QTextCursor cursor(text->document()->findBlockByNumber(line));
+    cursor.setPosition(cursor.position() + column);
+    QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect(cursor).center());
 }
 
 // Answers the dialogs that show while it lives: prompts from `answers` by
