@@ -5,6 +5,7 @@
 #include "CloseGuard.h"
 #include "Clock.h"
 #include "FocusRingStyle.h"
+#include "PaneContextMenu.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 #include "RandomSource.h"
@@ -59,7 +60,9 @@ struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
         : label(new QLabel(control)), pane(control), dialogs(control), guard(control),
           closeGuard(
-              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); })
+              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); }),
+          menu({control, pane, dialogs, reports,
+                [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }})
     {
     }
 
@@ -102,6 +105,7 @@ struct CorvaneGen7::Surface {
     ClickGuard guard;
     CloseGuard closeGuard;
     ShownReport reports;
+    PaneContextMenu menu;
     FocusRingStyle focusRing;
 };
 
