@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -45,6 +46,15 @@ CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWi
     layout->addWidget(hint_);
     layout->addWidget(buttons);
     resize(fontMetrics().averageCharWidth() * 60, fontMetrics().lineSpacing() * 26);
+
+    // Beside the window when the screen has room: a line chosen here is
+    // selected in the pane, which the dialog would otherwise cover.
+    if (parent) {
+        const QRect window = parent->window()->frameGeometry();
+        const QRect beside(window.topRight() + QPoint(1, 0), size());
+        if (parent->screen()->availableGeometry().contains(beside))
+            move(beside.topLeft());
+    }
 }
 
 void CheckDrawDialog::check()
