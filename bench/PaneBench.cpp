@@ -54,7 +54,9 @@ private:
 
 class PaneBench {
 public:
-    PaneBench() : directory_(std::filesystem::temp_directory_path() / "tessaro7-pane-bench")
+    PaneBench()
+        : previous_(std::filesystem::current_path()),
+          directory_(std::filesystem::temp_directory_path() / "tessaro7-pane-bench")
     {
         std::filesystem::create_directories(directory_);
         std::filesystem::current_path(directory_);
@@ -63,6 +65,11 @@ public:
         window_.show();
         pane_.widget()->installEventFilter(&gaps_);
         QCoreApplication::processEvents();
+    }
+    ~PaneBench()
+    {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(directory_);
     }
 
     void run(benchmark::State& state, ClickProcedure procedure, const std::vector<std::string>& answers)
@@ -82,6 +89,7 @@ public:
     }
 
 private:
+    std::filesystem::path previous_;
     std::filesystem::path directory_;
     QWidget window_;
     QtPane pane_{&window_};

@@ -5,6 +5,7 @@
 #include "TextFile.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,12 +26,12 @@ void Open_Click(ClickContext& click)
     if (!path)
         return;
     std::string reason;
-    const auto bytes = readFileBytes(*path, &reason, kOpenLimitBytes);
+    auto bytes = readFileBytes(*path, &reason, kOpenLimitBytes);
     if (!bytes) {
         click.dialogs.message(failure("Cannot open", *path, reason), kTitle);
         return;
     }
-    click.pane.setSelectionText(decodeText(*bytes));
+    click.pane.setSelectionText(decodeText(std::move(*bytes)));
     click.pane.setVisible(true);
     click.pane.setFocus();
 }

@@ -1,6 +1,28 @@
 #include "PaneEditor.h"
 
+#include "PaneStyles.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The editor measures a line shorter than this in one piece.
+constexpr std::size_t kLongLine = 300;
+// A big text goes in in pieces of about this size, and the window repaints
+// between pieces whenever this many milliseconds have passed.
+constexpr std::size_t kPieceBytes = 1u << 20;
+constexpr qint64 kRepaintMilliseconds = 100;
+
+unsigned long at(long position) { return static_cast<unsigned long>(position); }
+
+} // namespace
 
 PaneEditor::PaneEditor(QWidget* parent) : QsciScintilla(parent)
 {
@@ -32,20 +54,7 @@ void PaneEditor::paste()
     QsciScintilla::paste();
 }
 
-bool PaneEditor::event(QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
-            focusNextPrevChild(forward);
-            return true;
-        }
-    }
-    return QsciScintilla::event(event);
-}
-
+// The engine keeps Tab for itself; a pane in a form lets it move the focus.
 bool PaneEditor::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
 
 void PaneEditor::keyPressEvent(QKeyEvent* event)
@@ -89,4 +98,74 @@ void PaneEditor::takeCaretLineEnd()
             mode = SC_EOL_CR;
     }
     SendScintilla(SCI_SETEOLMODE, mode);
+}
+
+void PaneEditor::insert(long position, const std::string& text, int style)
+{
+    SendScintilla(SCI_ALLOCATE, at(SendScintilla(SCI_GETLENGTH) + static_cast<long>(text.size()) + 1));
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    std::size_t done = 0;
+    while (done < text.size()) {
+        std::size_t end = std::min(text.size(), done + kPieceBytes);
+        if (end < text.size()) {
+            const std::size_t lineEnd = text.find('\n', end);
+            end = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
+        }
+        const long piece = position + static_cast<long>(done);
+        SendScintilla(SCI_SETTARGETRANGE, at(piece), piece);
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(end - done), text.data() + done);
+        if (style != 0) {
+            SendScintilla(SCI_STARTSTYLING, at(piece), 0L);
+            SendScintilla(SCI_SETSTYLING, at(static_cast<long>(end - done)), static_cast<long>(style));
+        }
+        styleLongLines(position, text, done, end, style);
+        done = end;
+        if (done < text.size() && sinceRepaint.elapsed() >= kRepaintMilliseconds) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceRepaint.restart();
+        }
+    }
+}
+
+void PaneEditor::styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style)
+{
+    std::vector<char> styles;
+    std::size_t lineStart = from;
+    while (lineStart < to) {
+        // Cut at LF only: a stretch with CRs inside takes the twins too,
+        // which look the same.
+        const auto* lineFeed = static_cast<const char*>(std::memchr(text.data() + lineStart, '\n', to - lineStart));
+        const std::size_t lineEnd = lineFeed ? static_cast<std::size_t>(lineFeed - text.data()) : to;
+        if (lineEnd - lineStart >= kLongLine) {
+            styles.assign(lineEnd - lineStart, static_cast<char>(style));
+            int current = style;
+            for (std::size_t k = lineStart + 1; k < lineEnd; ++k) {
+                if (text[k] != ' ' && text[k - 1] == ' ')
+                    current = PaneStyles::twinOf(current);
+                styles[k - lineStart] = static_cast<char>(current);
+            }
+            SendScintilla(SCI_STARTSTYLING, at(position + static_cast<long>(lineStart)), 0L);
+            SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+        }
+        lineStart = lineEnd + 1;
+    }
+}
+
+bool PaneEditor::print(QPrinter& printer, long from, long to)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page(0, 0, printer.width(), printer.height());
+    while (from < to) {
+        const long next = SendScintilla(SCI_FORMATRANGE, 1UL, &painter, page, from, to);
+        if (next <= from)
+            break;
+        from = next;
+        if (from < to)
+            printer.newPage();
+    }
+    painter.end();
+    return printer.printerState() != QPrinter::Error;
 }

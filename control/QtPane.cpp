@@ -2,11 +2,7 @@
 
 #include "PaneEditor.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMenu>
-#include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <array>
@@ -18,12 +14,6 @@ using Sci = QsciScintillaBase;
 
 // The first indicator the editor leaves to its user; it strikes text out.
 constexpr int kStrikeIndicator = 8;
-// The editor measures a line shorter than this in one piece.
-constexpr std::size_t kLongLine = 300;
-// A big text goes in in pieces of about this size, and the window repaints
-// between pieces whenever this many milliseconds have passed.
-constexpr std::size_t kPieceBytes = 1u << 20;
-constexpr qint64 kRepaintMilliseconds = 100;
 // The changes the pane hears of: the user's. While a command changes the
 // text it hears of none, which also spares the engine's accessibility
 // notices (each counts the characters from the start of the text).
@@ -78,7 +68,9 @@ QtPane::QtPane(QWidget* parent) : editor_(new PaneEditor(parent)), styles_(*edit
 
 QtPane::~QtPane()
 {
-    // The widget belongs to its parent and may outlive the pane.
+    if (!editor_)
+        return;
+    // The widget may outlive the pane.
     QObject::disconnect(editor_, &Sci::SCN_MODIFIED, editor_, nullptr);
     editor_->fontChanged = nullptr;
     editor_->undoBeyondEdits = nullptr;
@@ -111,7 +103,7 @@ void QtPane::setText(const std::string& text)
     emptyForCommand();
     insertFormat_ = {};
     styles_.reset(insertFormat_);
-    insert(0, text, 0);
+    editor_->insert(0, text, 0);
     commandChangeDone();
     worthKeeping_ = false;
     showFromTheTop();
@@ -142,63 +134,13 @@ void QtPane::setSelectionText(const std::string& text)
     const bool intoEmpty = length() == 0;
     if (intoEmpty)
         styles_.reset(insertFormat_);
-    insert(start, text, styles_.styleOf(insertFormat_));
+    editor_->insert(start, text, styles_.styleOf(insertFormat_));
     commandChangeDone();
     worthKeeping_ = true;
     if (intoEmpty)
         showFromTheTop();
     else
         editor_->SendScintilla(Sci::SCI_GOTOPOS, at(start + static_cast<long>(text.size())));
-}
-
-void QtPane::insert(long position, const std::string& text, int style)
-{
-    editor_->SendScintilla(Sci::SCI_ALLOCATE, at(length() + static_cast<long>(text.size()) + 1));
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
-    std::size_t done = 0;
-    while (done < text.size()) {
-        std::size_t end = std::min(text.size(), done + kPieceBytes);
-        if (end < text.size()) {
-            const std::size_t lineEnd = text.find('\n', end);
-            end = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
-        }
-        const long piece = position + static_cast<long>(done);
-        editor_->SendScintilla(Sci::SCI_SETTARGETRANGE, at(piece), piece);
-        editor_->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(end - done), text.data() + done);
-        if (style != 0) {
-            editor_->SendScintilla(Sci::SCI_STARTSTYLING, at(piece), 0L);
-            editor_->SendScintilla(Sci::SCI_SETSTYLING, at(static_cast<long>(end - done)), static_cast<long>(style));
-        }
-        styleLongLines(position, text, done, end, style);
-        done = end;
-        if (done < text.size() && sinceRepaint.elapsed() >= kRepaintMilliseconds) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sinceRepaint.restart();
-        }
-    }
-}
-
-void QtPane::styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style)
-{
-    std::vector<char> styles;
-    std::size_t lineStart = from;
-    for (std::size_t i = from; i <= to; ++i) {
-        if (i < to && text[i] != '\n' && text[i] != '\r')
-            continue;
-        if (i - lineStart >= kLongLine) {
-            styles.assign(i - lineStart, static_cast<char>(style));
-            int current = style;
-            for (std::size_t k = lineStart + 1; k < i; ++k) {
-                if (text[k] != ' ' && text[k - 1] == ' ')
-                    current = PaneStyles::twinOf(current);
-                styles[k - lineStart] = static_cast<char>(current);
-            }
-            editor_->SendScintilla(Sci::SCI_STARTSTYLING, at(position + static_cast<long>(lineStart)), 0L);
-            editor_->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
-        }
-        lineStart = i + 1;
-    }
 }
 
 void QtPane::showFromTheTop()
@@ -328,20 +270,7 @@ bool QtPane::print(QPrinter& printer) const
         from = 0;
         to = length();
     }
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page(0, 0, printer.width(), printer.height());
-    while (from < to) {
-        const long next = editor_->SendScintilla(Sci::SCI_FORMATRANGE, 1UL, &painter, page, from, to);
-        if (next <= from)
-            break;
-        from = next;
-        if (from < to)
-            printer.newPage();
-    }
-    painter.end();
-    return printer.printerState() != QPrinter::Error;
+    return editor_->print(printer, from, to);
 }
 
 void QtPane::emptyForCommand()
@@ -350,6 +279,8 @@ void QtPane::emptyForCommand()
         editor_->SendScintilla(Sci::SCI_CLEARALL);
         return;
     }
+    // The text set aside keeps recording the user's edits when it comes back.
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     before_ = Before{editor_->document(), styles_.state(), insertFormat_, userEdited_};
     editor_->setDocument(QsciDocument());
     editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));

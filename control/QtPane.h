@@ -3,6 +3,7 @@
 #include "Pane.h"
 #include "PaneStyles.h"
 
+#include <QPointer>
 #include <Qsci/qscidocument.h>
 
 #include <optional>
@@ -52,9 +53,6 @@ public:
 private:
     std::string textBetween(long start, long end) const;
     long length() const;
-    // Inserts at `position` in `style`, the window repainting meanwhile.
-    void insert(long position, const std::string& text, int style);
-    void styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style);
     void changeSelectionFormat(const TextFormat& change);
     void showFromTheTop();
     // Empties the pane for a command's text. What it held stays aside,
@@ -65,7 +63,8 @@ private:
     void commandChangeDone();
     void userChanged(long position, long length, bool inserted);
 
-    PaneEditor* editor_;
+    // The widget belongs to its parent, which may delete it first.
+    QPointer<PaneEditor> editor_;
     PaneStyles styles_;
     TextFormat insertFormat_;
     bool commandChanging_ = false;

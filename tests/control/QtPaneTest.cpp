@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QMenu>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -184,8 +185,12 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(pane.text(), "my notes");
     EXPECT_TRUE(pane.hasUnsavedEdits());
-    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier); // one step back only
+    // Edits after the way back undo as usual, down to the first typing.
+    QTest::keyClicks(pane.widget(), "!");
+    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(pane.text(), "my notes");
+    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(pane.text(), "");
 
     // A help text is not a step of its own: back past it to the report,
     // which comes back in its own font.
@@ -196,9 +201,27 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     pane.setText("help\n");
     pane.setText("");
     pane.setSelectionText("next report\r\n");
-    QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
+    // The edit menu's Undo goes the same way back.
+    const std::unique_ptr<QMenu> menu(pane.createStandardContextMenu());
+    QAction* undo = menu->actions().first();
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
     EXPECT_EQ(pane.text(), "report\r\n");
     EXPECT_EQ(fontAt(0), "Courier");
+    EXPECT_FALSE(std::unique_ptr<QMenu>(pane.createStandardContextMenu())->actions().first()->isEnabled());
+}
+
+TEST_F(QtPaneTest, SelectLineSelectsTheWholeLineCountedFromOne)
+{
+    pane.setText("first\r\nsecond\nthird");
+    const struct {
+        int line;
+        const char* selected;
+    } cases[] = {{2, "second"}, {1, "first"}, {3, "third"}, {0, "third"}, {4, "third"}};
+    for (const auto& row : cases) {
+        pane.selectLine(row.line);
+        EXPECT_EQ(pane.selectedText(), row.selected) << row.line;
+    }
 }
 
 TEST_F(QtPaneTest, OpenThenSaveKeepsEveryByteOfAUtf8FileAndReadsOthersAsLatin1)
