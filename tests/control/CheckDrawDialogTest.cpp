@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 
 #include <QLineEdit>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -51,36 +50,5 @@ TEST(CheckDrawDialog, ShowsTheTiersOfTheReportAndKeepsAWrongDrawOpenForACorrecti
         dialog.show();
         EXPECT_EQ(resultOf(dialog, c.draw), c.result) << c.draw;
         EXPECT_TRUE(dialog.isVisible()) << c.draw;
-    }
-}
-
-TEST(CheckDrawDialog, ADoubleClickOnALineNumberOfTheBestTierChoosesThatLine)
-{
-    CheckDrawDialog dialog("   3  11  19  27  38  45\r\n   1   2   4   5   6   7\r\n"
-                           "   3  11  19  27  38  46\r\n   3  11  19  27  38  47\r\n",
-                           nullptr);
-    dialog.show();
-    ASSERT_EQ(resultOf(dialog, "3 11 19 27 38 48").split(QLatin1Char('\n'))[2],
-              QStringLiteral("5 of 6: 3 lines (lines 1, 3, 4)"));
-    auto* result = dialog.findChild<QPlainTextEdit*>(QStringLiteral("result"));
-    const struct {
-        int line;
-        int column;
-        QList<QVariant> chosen; // nothing when the click names no line
-    } cases[] = {
-        {2, 24, {1}}, // after the "1" of "(lines 1, 3, 4)"
-        {2, 29, {4}}, // before the "4"
-        {2, 25, {}},  // between "," and " "
-        {2, 31, {}},  // after the closing parenthesis
-        {2, 1, {}},   // "5 of 6"
-        {3, 1, {}},   // the next tier
-    };
-    for (const auto& c : cases) {
-        QSignalSpy chosen(&dialog, &CheckDrawDialog::lineChosen);
-        doubleClickText(result, c.line, c.column);
-        EXPECT_EQ(chosen.size(), c.chosen.isEmpty() ? 0 : 1) << c.line << ":" << c.column;
-        if (!chosen.isEmpty()) {
-            EXPECT_EQ(chosen.first(), c.chosen) << c.line << ":" << c.column;
-        }
     }
 }
