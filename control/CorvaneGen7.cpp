@@ -5,11 +5,12 @@
 #include "CloseGuard.h"
 #include "Clock.h"
 #include "FocusRingStyle.h"
-#include "PaneCommands.h"
+#include "PaneContextMenu.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 #include "RandomSource.h"
 #include "Seeder.h"
+#include "ShownReport.h"
 #include "StartUp.h"
 
 #include <QAbstractScrollArea>
@@ -19,6 +20,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -58,15 +60,25 @@ struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
         : label(new QLabel(control)), pane(control), dialogs(control), guard(control),
           closeGuard(
-              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(Save_Click); })
+              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); }),
+          menu({control, pane, dialogs, reports,
+                [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }})
     {
     }
 
-    void run(ClickProcedure click)
+    void run(const ButtonSpec& button)
     {
-        guard.run([this, click] {
+        runClick([&button](ClickContext& click) { runButton(button, click); });
+    }
+
+    // One click at a time; the report it shows becomes the last report.
+    void runClick(const std::function<void(ClickContext&)>& procedure)
+    {
+        guard.run([this, &procedure] {
             ClickContext context{pane, dialogs, RandomSource::process(), clock, std::nullopt};
-            click(context);
+            procedure(context);
+            if (context.report.shown)
+                reports.keep(context.report, pane.text());
         });
     }
 
@@ -92,6 +104,8 @@ struct CorvaneGen7::Surface {
     SystemClock clock;
     ClickGuard guard;
     CloseGuard closeGuard;
+    ShownReport reports;
+    PaneContextMenu menu;
     FocusRingStyle focusRing;
 };
 
@@ -118,7 +132,7 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         button->setFont(surfaceFont("Rockwell", 9));
         button->setStyle(&surface_->focusRing);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
-        connect(button, &QPushButton::clicked, this, [this, click = row.click] { surface_->run(click); });
+        connect(button, &QPushButton::clicked, this, [this, &row] { surface_->run(row); });
         surface_->buttons.push_back(button);
         tabOrder.emplace_back(row.tabIndex, button);
     }

@@ -78,10 +78,10 @@ void QtDialogs::message(const std::string& text, const std::string& title,
                         const std::string& details)
 {
     QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
-    PointerWhileAsking pointer;
     // The box then offers "Show Details..." with the detailed text.
     if (!details.empty())
         box.setDetailedText(q(details));
+    PointerWhileAsking pointer;
     box.exec();
 }
 

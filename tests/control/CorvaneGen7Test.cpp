@@ -1,6 +1,6 @@
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
-#include "ModalDialog.h"
+#include "DialogTesting.h"
 #include "TestSupport.h"
 
 #include <QAbstractScrollArea>
@@ -296,4 +296,21 @@ TEST(CorvaneGen7, WritesAndRemembersNumbersWithAPointUnderAGermanLocale)
     control.findChild<QPushButton*>(QStringLiteral("Horses"))->click();
     EXPECT_EQ(shown, QStringLiteral(" 8.5"));
     QDir::setCurrent(previous);
+}
+
+TEST(CorvaneGen7, TheLottoOddsBoxKeepsItsTextAndGivesEveryTierAsItsDetails)
+{
+    TempDirectory dir;
+    CorvaneGen7 control;
+    Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")},
+                         {QStringLiteral("Numbers/Line"), QStringLiteral("6")}});
+    click(control, "AnyLotto");
+    const QStringList shown = {"Biggest Number", "Numbers/Line",
+                               "Lotto Odds:  Total combinations of 49 taken 6 at a time is : 13,983,816"};
+    EXPECT_EQ(answering.shown, shown);
+    ASSERT_EQ(answering.details.size(), 1);
+    const QString& details = answering.details[0];
+    EXPECT_TRUE(details.startsWith(QStringLiteral("6 of 6: 1 combination, 1 in 13,983,816.00\n")))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains(QStringLiteral("\n3 of 6: 246,820 combinations, 1 in 56.66\n")));
 }

@@ -1,4 +1,4 @@
-#include "ModalDialog.h"
+#include "DialogTesting.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 
@@ -15,11 +15,8 @@
 #include <QSizeGrip>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintillabase.h>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
