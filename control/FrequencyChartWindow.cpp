@@ -3,10 +3,10 @@
 #include "NumberFrequencies.h"
 #include "TextFile.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
@@ -37,7 +37,9 @@ QString groupTitle(const std::string& name)
     return name == "first" || name == "second" ? title + QStringLiteral(" drum") : title;
 }
 
-QChartView* chartOf(const FrequencyGroup& group)
+// The chart of one group, titled with what the lines were, so that a saved
+// picture says it too.
+QChartView* chartOf(const FrequencyGroup& group, const QString& summary)
 {
     auto* counts = new QBarSet(QStringLiteral("count"));
     QStringList values;
@@ -61,13 +63,19 @@ QChartView* chartOf(const FrequencyGroup& group)
     meanLine->setPen(QPen(Qt::red, 2));
 
     auto* chart = new QChart;
-    chart->setTitle(groupTitle(group.name));
+    chart->setTitle(groupTitle(group.name) + QStringLiteral(": ") + summary);
     chart->addSeries(bars);
     chart->addSeries(meanLine);
-    auto* valueAxis = new QBarCategoryAxis;
-    valueAxis->append(values);
-    if (values.size() > 40)
-        valueAxis->setLabelsAngle(-90);
+    // Bar i stands at x = i. Many bars name every fifth (or tenth) value, so
+    // that the names stay whole (a bar category axis cuts them to "...").
+    auto* valueAxis = new QCategoryAxis;
+    valueAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    valueAxis->setRange(-0.5, static_cast<qreal>(values.size()) - 0.5);
+    valueAxis->setGridLineVisible(false);
+    const int step = values.size() > 100 ? 10 : values.size() > 30 ? 5 : 1;
+    for (int i = 0; i < values.size(); ++i)
+        if (values[i].toInt() % step == 0) // 0 and 00 both, on the wheel
+            valueAxis->append(values[i], i);
     auto* countAxis = new QValueAxis;
     countAxis->setRange(0, static_cast<qreal>(std::max(1L, most)) * 1.1);
     countAxis->setLabelFormat(QStringLiteral("%d"));
@@ -92,7 +100,7 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     setWindowTitle(QString::fromLatin1(kTitle));
     setObjectName(QStringLiteral("NumberFrequencies"));
     for (const FrequencyGroup& group : frequencies.groups)
-        tabs_->addTab(chartOf(group), groupTitle(group.name));
+        tabs_->addTab(chartOf(group, q(frequencies.summary())), groupTitle(group.name));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* save = buttons->addButton(QStringLiteral("Save Chart..."), QDialogButtonBox::ActionRole);
@@ -103,7 +111,7 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     layout->addWidget(new QLabel(q(frequencies.summary()), this));
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
-    resize(900, 520);
+    resize(960, 540);
 }
 
 void FrequencyChartWindow::open(QWidget* parent, const std::string& paneText, const LastReport* report)
