@@ -66,18 +66,22 @@ QChartView* chartOf(const FrequencyGroup& group, const QString& summary)
     chart->setTitle(groupTitle(group.name) + QStringLiteral(": ") + summary);
     chart->addSeries(bars);
     chart->addSeries(meanLine);
-    // Bar i stands at x = i. Many bars name every fifth (or tenth) value, so
-    // that the names stay whole (a bar category axis cuts them to "...").
+    // Bar i stands at x = i. Many bars name every fifth (tenth, ...) value,
+    // so that the names stay whole (a bar category axis cuts them to "...").
     auto* valueAxis = new QCategoryAxis;
     valueAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     valueAxis->setRange(-0.5, static_cast<qreal>(values.size()) - 0.5);
     valueAxis->setGridLineVisible(false);
-    const int step = values.size() > 100 ? 10 : values.size() > 30 ? 5 : 1;
+    int step = 1;
+    for (int wider : {5, 10, 50, 100, 500, 1000, 5000})
+        if (values.size() / step > 30)
+            step = wider;
     for (int i = 0; i < values.size(); ++i)
         if (values[i].toInt() % step == 0) // 0 and 00 both, on the wheel
             valueAxis->append(values[i], i);
     auto* countAxis = new QValueAxis;
     countAxis->setRange(0, static_cast<qreal>(std::max(1L, most)) * 1.1);
+    countAxis->applyNiceNumbers();
     countAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(valueAxis, Qt::AlignBottom);
     chart->addAxis(countAxis, Qt::AlignLeft);

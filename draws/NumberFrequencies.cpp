@@ -5,19 +5,26 @@
 #include "LastReport.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 const char* const kNoTeamCounts = "Tickets of teams hold no numbers to count.";
+// The biggest number a game's values can give; typed lines may hold bigger
+// numbers, which no chart could show a bar for each.
+constexpr long kBiggestCounted = 32767;
 
 // Bars for the values 1 to the largest of the lines' numbers and `biggest`.
-FrequencyGroup countFromOne(std::string name, const std::vector<ReportLine>& plays,
-                            std::vector<int> ReportLine::*group, long biggest, int position = -1)
+std::optional<FrequencyGroup> countFromOne(std::string name, const std::vector<ReportLine>& plays,
+                                           std::vector<int> ReportLine::*group, long biggest,
+                                           int position = -1)
 {
     long largest = biggest;
     for (const ReportLine& play : plays)
         for (int number : play.*group)
             largest = std::max<long>(largest, number);
+    if (largest > kBiggestCounted)
+        return std::nullopt;
     std::vector<long> counts(static_cast<std::size_t>(largest) + 1, 0);
     for (const ReportLine& play : plays) {
         const std::vector<int>& numbers = play.*group;
@@ -40,9 +47,12 @@ FrequencyGroup digitsAt(int position, const std::vector<ReportLine>& plays)
     FrequencyGroup group{"position " + std::to_string(position + 1), {}};
     for (int digit = 0; digit <= 9; ++digit)
         group.bars.push_back({std::to_string(digit), 0});
-    for (const ReportLine& play : plays)
-        if (static_cast<std::size_t>(position) < play.first.size())
-            ++group.bars[static_cast<std::size_t>(play.first[static_cast<std::size_t>(position)])].count;
+    for (const ReportLine& play : plays) {
+        // Typed lines may hold a number where a digit belongs.
+        const auto at = static_cast<std::size_t>(position);
+        if (at < play.first.size() && play.first[at] <= 9)
+            ++group.bars[static_cast<std::size_t>(play.first[at])].count;
+    }
     return group;
 }
 
@@ -55,7 +65,8 @@ FrequencyGroup pockets(const std::vector<ReportLine>& plays)
         group.bars.push_back({std::to_string(pocket), 0});
     for (const ReportLine& play : plays) {
         const int pocket = play.first.front();
-        ++group.bars[static_cast<std::size_t>(pocket == 37 ? 1 : pocket == 0 ? 0 : pocket + 1)].count;
+        if (pocket <= 37)
+            ++group.bars[static_cast<std::size_t>(pocket == 37 ? 1 : pocket == 0 ? 0 : pocket + 1)].count;
     }
     return group;
 }
@@ -102,12 +113,12 @@ Frequencies countFrequencies(const std::vector<ReportLine>& plays, const LineLay
 {
     Frequencies result;
     result.lines = plays.size();
+    std::vector<std::optional<FrequencyGroup>> counted;
     switch (layout.kind) {
     case LineKind::Numbers:
-        result.groups.push_back(countFromOne("first", plays, &ReportLine::first, layout.firstBiggest));
+        counted.push_back(countFromOne("first", plays, &ReportLine::first, layout.firstBiggest));
         if (layout.secondCount > 0)
-            result.groups.push_back(
-                countFromOne("second", plays, &ReportLine::second, layout.secondBiggest));
+            counted.push_back(countFromOne("second", plays, &ReportLine::second, layout.secondBiggest));
         break;
     case LineKind::Digits:
         for (int position = 0; position < layout.firstCount; ++position)
@@ -115,8 +126,8 @@ Frequencies countFrequencies(const std::vector<ReportLine>& plays, const LineLay
         break;
     case LineKind::Horses:
         for (int place = 0; place < 3; ++place)
-            result.groups.push_back(countFromOne("place " + std::to_string(place + 1), plays,
-                                                 &ReportLine::first, layout.firstBiggest, place));
+            counted.push_back(countFromOne("place " + std::to_string(place + 1), plays,
+                                           &ReportLine::first, layout.firstBiggest, place));
         break;
     case LineKind::Pockets:
         result.groups.push_back(pockets(plays));
@@ -124,6 +135,15 @@ Frequencies countFrequencies(const std::vector<ReportLine>& plays, const LineLay
     case LineKind::Teams:
         result.error = kNoTeamCounts;
         break;
+    }
+    for (auto& group : counted) {
+        if (!group) {
+            result.error = "The lines hold numbers above " + std::to_string(kBiggestCounted)
+                           + ", more than a chart can count.";
+            result.groups.clear();
+            break;
+        }
+        result.groups.push_back(std::move(*group));
     }
     return result;
 }

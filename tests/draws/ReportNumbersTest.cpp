@@ -84,6 +84,12 @@ TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
         {"the 38 pockets, 0 and 00 first", kSpins, std::nullopt,
          "pocket: 1 00=1" + zeros(16) + " 1" + zeros(19)
              + " (0.07)\n"},
+        {"typed numbers too big to chart", "  1  2 32768\r\n", std::nullopt,
+         "The lines hold numbers above 32767, more than a chart can count."},
+        {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 17  0 \r\n",
+         reportOf("Pick3", {}),
+         "position 1: 0 0 0 2 0 0 0 0 0 0 (0.20)\nposition 2: 0 0 0 0 0 0 0 1 0 0 (0.10)\n"
+         "position 3: 2 0 0 0 0 0 0 0 0 0 (0.20)\n"},
         {"no report lines", "Welcome.\n", std::nullopt, "The pane holds no lines to check."},
     };
     for (const Case& c : cases)
