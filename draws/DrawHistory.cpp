@@ -3,6 +3,7 @@
 #include "DrawCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cctype>
 
 namespace {
@@ -102,6 +103,7 @@ HistoryResult checkHistory(std::string_view text, std::string_view history, cons
     const std::size_t unreached = SIZE_MAX;
     std::vector<std::size_t> best(lines.plays.size(), unreached);
     std::vector<int> places;
+    bool nested = false;
     bool first = true;
     for (std::size_t n = 0; n < historyLines.size(); ++n) {
         if (isBlank(historyLines[n]))
@@ -119,6 +121,7 @@ HistoryResult checkHistory(std::string_view text, std::string_view history, cons
             const TierScale scale = tierScale(*reading.draw, lines.layout);
             result.tiers = scale.names;
             result.unit = scale.unit;
+            nested = scale.nested;
             result.pairs.assign(scale.names.size(), 0);
             result.bestLines.assign(scale.names.size(), 0);
         }
@@ -137,7 +140,7 @@ HistoryResult checkHistory(std::string_view text, std::string_view history, cons
         return result;
     }
     // A play in order is a play in any order too.
-    if (tierScale(Draw{}, lines.layout).nested)
+    if (nested)
         for (std::size_t t = 1; t < result.pairs.size(); ++t)
             result.pairs[t] += result.pairs[t - 1];
     for (std::size_t place : best)
