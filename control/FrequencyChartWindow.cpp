@@ -1,5 +1,6 @@
 #include "FrequencyChartWindow.h"
 
+#include "Dialogs.h"
 #include "NumberFrequencies.h"
 #include "TextFile.h"
 
@@ -118,11 +119,12 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     resize(960, 540);
 }
 
-void FrequencyChartWindow::open(QWidget* parent, const std::string& paneText, const LastReport* report)
+void FrequencyChartWindow::open(QWidget* parent, Dialogs& dialogs, const std::string& paneText,
+                                const LastReport* report)
 {
     const Frequencies frequencies = numberFrequencies(paneText, report);
     if (!frequencies.error.empty()) {
-        QMessageBox::information(parent, QString::fromLatin1(kTitle), q(frequencies.error));
+        dialogs.message(frequencies.error, kTitle);
         return;
     }
     auto* window = new FrequencyChartWindow(frequencies, parent);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class Dialogs;
 class QTabWidget;
 struct Frequencies;
 struct LastReport;
@@ -18,8 +19,10 @@ class FrequencyChartWindow : public QDialog {
 public:
     FrequencyChartWindow(const Frequencies& frequencies, QWidget* parent);
 
-    // Opens the window on the pane's text, or says why it holds no lines.
-    static void open(QWidget* parent, const std::string& paneText, const LastReport* report);
+    // Opens the window on the pane's text, or says in a message box why it
+    // holds no lines.
+    static void open(QWidget* parent, Dialogs& dialogs, const std::string& paneText,
+                     const LastReport* report);
 
     // Writes the shown chart as SVG when the name ends in ".svg", else as
     // PNG; the reason when it could not be written.

@@ -53,3 +53,13 @@ TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersAndSavesThePicture)
     EXPECT_NE(readFileBytes("chart.svg").value_or("").find("<svg"), std::string::npos);
     EXPECT_EQ(window.saveChart("no/such/folder/chart.png"), std::string("No such file or directory"));
 }
+
+TEST(FrequencyChartWindow, TextWithoutReportLinesGetsTheDrawChecksMessage)
+{
+    std::ostringstream messages;
+    ScriptedDialogs dialogs({}, messages);
+    QWidget parent;
+    FrequencyChartWindow::open(&parent, dialogs, "Welcome.\n", nullptr);
+    EXPECT_EQ(messages.str(), "[Number Frequencies] The pane holds no lines to check.\n");
+    EXPECT_EQ(parent.findChild<FrequencyChartWindow*>(), nullptr);
+}
