@@ -1,18 +1,26 @@
 #include "CorvaneGen7.h"
 
 #include "ButtonTable.h"
+#include "ClickGuard.h"
+#include "CloseGuard.h"
 #include "Clock.h"
+#include "FocusRingStyle.h"
+#include "PaneContextMenu.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 #include "RandomSource.h"
 #include "Seeder.h"
+#include "ShownReport.h"
 #include "StartUp.h"
 
+#include <QAbstractScrollArea>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QStyle>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -25,6 +33,15 @@ QRect fromTwips(int left, int top, int width, int height)
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
             height / kTwipsPerPixel};
 }
+
+const QSize kDesignSize(7845 / kTwipsPerPixel, 6690 / kTwipsPerPixel);
+const QRect kDesignPane = fromTwips(120, 2880, 7575, 3615);
+constexpr int kPaneBottomMargin = 195 / kTwipsPerPixel;
+
+// What the pane must show at the window's first size: a whole report screen
+// and a roulette line from end to end.
+constexpr int kComfortableLines = 30;
+constexpr int kComfortableColumns = 53;
 
 // Where the design-time face is missing, a narrow face keeps the captions
 // inside their buttons.
@@ -41,15 +58,55 @@ QFont surfaceFont(const char* family, double points)
 
 struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : label(new QLabel(control)), edit(new QTextEdit(control)), pane(edit), dialogs(control)
+        : label(new QLabel(control)), pane(control), dialogs(control), guard(control),
+          closeGuard(
+              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); }),
+          menu({control, pane, dialogs, reports,
+                [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }})
     {
     }
 
+    void run(const ButtonSpec& button)
+    {
+        runClick([&button](ClickContext& click) { runButton(button, click); });
+    }
+
+    // One click at a time; the report it shows becomes the last report.
+    void runClick(const std::function<void(ClickContext&)>& procedure)
+    {
+        guard.run([this, &procedure] {
+            ClickContext context{pane, dialogs, RandomSource::process(), clock, std::nullopt};
+            procedure(context);
+            if (context.report.shown)
+                reports.keep(context.report, pane.text());
+        });
+    }
+
+    // The banner and the grid keep their design-time places, centred over
+    // the pane, which grows with the control.
+    void place(QSize size)
+    {
+        const int shift = std::max(0, (size.width() - kDesignSize.width()) / 2);
+        label->setGeometry(fromTwips(360, 120, 7095, 735).translated(shift, 0));
+        for (std::size_t i = 0; i < kButtons.size(); ++i)
+            buttons[i]->setGeometry(
+                fromTwips(kButtons[i].left, kButtons[i].top, kButtonWidth, kButtonHeight).translated(shift, 0));
+        pane.widget()->setGeometry(kDesignPane.left(), kDesignPane.top(),
+                                   std::max(kDesignPane.width(), size.width() - 2 * kDesignPane.left()),
+                                   std::max(kDesignPane.height(),
+                                            size.height() - kDesignPane.top() - kPaneBottomMargin));
+    }
+
     QLabel* label;
-    QTextEdit* edit;
+    std::vector<QPushButton*> buttons; // in the order of kButtons
     QtPane pane;
     QtDialogs dialogs;
     SystemClock clock;
+    ClickGuard guard;
+    CloseGuard closeGuard;
+    ShownReport reports;
+    PaneContextMenu menu;
+    FocusRingStyle focusRing;
 };
 
 CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_unique<Surface>(this))
@@ -59,13 +116,10 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     QLabel* label = surface_->label;
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(surfaceFont("Rockwell", 9.75));
-    label->setGeometry(fromTwips(360, 120, 7095, 735));
     label->setText(QString::fromStdString(bannerCaption()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
-    QTextEdit* edit = surface_->edit;
+    QWidget* edit = surface_->pane.widget();
     edit->setObjectName(QStringLiteral("RichTextBox1"));
-    edit->setAcceptRichText(false);
-    edit->setLineWrapMode(QTextEdit::NoWrap);
     QFont paneFont = surfaceFont("Courier New", 9.75);
     paneFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     edit->setFont(paneFont);
@@ -76,12 +130,10 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         button->setObjectName(QString::fromLatin1(row.name));
         button->setToolTip(QString::fromUtf8(row.tooltip));
         button->setFont(surfaceFont("Rockwell", 9));
-        button->setGeometry(fromTwips(row.left, row.top, kButtonWidth, kButtonHeight));
-        connect(button, &QPushButton::clicked, this, [this, click = row.click] {
-            ClickContext context{surface_->pane, surface_->dialogs, RandomSource::process(),
-                                 surface_->clock, std::nullopt};
-            click(context);
-        });
+        button->setStyle(&surface_->focusRing);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        connect(button, &QPushButton::clicked, this, [this, &row] { surface_->run(row); });
+        surface_->buttons.push_back(button);
         tabOrder.emplace_back(row.tabIndex, button);
     }
     tabOrder.emplace_back(21, edit); // the banner (20) takes no focus
@@ -91,21 +143,32 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
     writeWelcome(surface_->pane);
-    resize(sizeHint());
+    setMinimumSize(kDesignSize);
+    resize(kDesignSize);
+    surface_->place(kDesignSize);
 }
 
 CorvaneGen7::~CorvaneGen7() = default;
 
 double CorvaneGen7::TheSeeder() { return ::TheSeeder(RandomSource::process(), surface_->clock); }
 
-QSize CorvaneGen7::sizeHint() const { return {7845 / kTwipsPerPixel, 6690 / kTwipsPerPixel}; }
+// The design surface, grown until the pane shows a screen of report lines.
+QSize CorvaneGen7::sizeHint() const
+{
+    const auto* edit = qobject_cast<const QAbstractScrollArea*>(surface_->pane.widget());
+    const QFontMetrics metrics(edit->font());
+    // Frame, scroll bar and the text's inset from the frame.
+    constexpr int kTextInset = 8;
+    const int chrome =
+        2 * edit->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, edit) + kTextInset;
+    const int paneWidth = kComfortableColumns * metrics.horizontalAdvance(QLatin1Char('0')) + chrome;
+    const int paneHeight = kComfortableLines * metrics.lineSpacing() + chrome;
+    return kDesignSize.expandedTo(QSize(paneWidth + 2 * kDesignPane.left(),
+                                        kDesignPane.top() + paneHeight + kPaneBottomMargin));
+}
 
 void CorvaneGen7::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // The pane keeps its design-time place and grows with the control.
-    const QRect design = fromTwips(120, 2880, 7575, 3615);
-    surface_->edit->setGeometry(design.left(), design.top(),
-                                std::max(design.width(), width() - 2 * design.left()),
-                                std::max(design.height(), height() - design.top() - 195 / kTwipsPerPixel));
+    surface_->place(size());
 }

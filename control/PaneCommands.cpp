@@ -5,6 +5,7 @@
 #include "TextFile.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,12 +26,12 @@ void Open_Click(ClickContext& click)
     if (!path)
         return;
     std::string reason;
-    const auto bytes = readFileBytes(*path, &reason, kOpenLimitBytes);
+    auto bytes = readFileBytes(*path, &reason, kOpenLimitBytes);
     if (!bytes) {
         click.dialogs.message(failure("Cannot open", *path, reason), kTitle);
         return;
     }
-    click.pane.setSelectionText(decodeText(*bytes));
+    click.pane.setSelectionText(decodeText(std::move(*bytes)));
     click.pane.setVisible(true);
     click.pane.setFocus();
 }
@@ -57,7 +58,9 @@ void Save_Click(ClickContext& click)
     if (!path)
         return;
     const FileResult saved = writeFileBytes(*path, click.pane.text());
-    if (!saved.ok)
+    if (saved.ok)
+        click.pane.markSaved();
+    else
         click.dialogs.message(failure("Cannot save", *path, saved.error), kTitle);
 }
 

@@ -2,6 +2,7 @@
 
 #include "QtPane.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -38,6 +38,27 @@ QString nameFilter(const std::string& filter)
     return q(label) + (pattern == "*.*" ? QStringLiteral(" (*)") : " (" + q(pattern) + ")");
 }
 
+// A click shows a busy cursor; its dialogs wait for the user, so over them
+// the pointer is the ordinary one.
+class PointerWhileAsking {
+public:
+    PointerWhileAsking() : busy_(QApplication::overrideCursor() != nullptr)
+    {
+        if (busy_)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~PointerWhileAsking()
+    {
+        if (busy_)
+            QApplication::restoreOverrideCursor();
+    }
+    PointerWhileAsking(const PointerWhileAsking&) = delete;
+    PointerWhileAsking& operator=(const PointerWhileAsking&) = delete;
+
+private:
+    bool busy_;
+};
+
 } // namespace
 
 std::string QtDialogs::prompt(const std::string& text, const std::string& title,
@@ -47,6 +68,7 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
     dialog.setWindowTitle(q(title));
     dialog.setLabelText(q(text));
     dialog.setTextValue(q(defaultText));
+    PointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted)
         return "";
     return s(dialog.textValue());
@@ -59,6 +81,7 @@ void QtDialogs::message(const std::string& text, const std::string& title,
     // The box then offers "Show Details..." with the detailed text.
     if (!details.empty())
         box.setDetailedText(q(details));
+    PointerWhileAsking pointer;
     box.exec();
 }
 
@@ -70,6 +93,7 @@ std::optional<std::string> QtDialogs::fileDialog(const FileDialogRequest& reques
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.selectFile(q(request.fileName));
+    PointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return s(dialog.selectedFiles().first());
@@ -102,12 +126,18 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
     if (selection)
         dialog.setPrintRange(QAbstractPrintDialog::Selection);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    qtPane->edit()->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
+    {
+        PointerWhileAsking pointer;
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+    }
+    const QString file = printer.outputFileName();
+    const QString where = file.isEmpty() ? printer.printerName() : file;
+    if (!qtPane->print(printer))
         return {PrintOutcome::Kind::Failed, "\"" + s(where) + "\" reported an error"};
+    // A file is not a sheet in a tray: the user is told where it went.
+    if (!file.isEmpty())
+        message("The text was printed to \"" + s(QDir::toNativeSeparators(file)) + "\".", "Print");
     return {PrintOutcome::Kind::Printed, s(where)};
 }
 
@@ -119,6 +149,7 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
     dialog.setWindowTitle(QStringLiteral("Font"));
     auto* fonts = new QFontDialog(&dialog);
     fonts->setWindowFlags(Qt::Widget);
+    fonts->setSizeGripEnabled(false); // it would sit in the middle of ours
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     // A family the machine lacks opens on the face that stands in for it.
     QFont start(QFontInfo(QFont(q(initial.name))).family());
@@ -152,6 +183,7 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
     layout->addWidget(fonts);
     layout->addLayout(row);
 
+    PointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = fonts->currentFont();

@@ -1,238 +1,336 @@
 #include "QtPane.h"
 
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
+#include "PaneEditor.h"
 
+#include <QMenu>
+
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
 
-enum LineEnd { Unknown = -1, LF = 1, CRLF = 2, CR = 3 };
+using Sci = QsciScintillaBase;
 
-const char* lineEndText(int end)
+// The first indicator the editor leaves to its user; it strikes text out.
+constexpr int kStrikeIndicator = 8;
+// The changes the pane hears of: the user's. While a command changes the
+// text it hears of none, which also spares the engine's accessibility
+// notices (each counts the characters from the start of the text).
+constexpr long kUserChanges = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT | Sci::SC_PERFORMED_USER
+    | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
+
+TextFormat merged(TextFormat base, const TextFormat& change)
 {
-    switch (end) {
-    case CRLF: return "\r\n";
-    case CR: return "\r";
-    default: return "\n";
-    }
+    if (change.name)
+        base.name = change.name;
+    if (change.size)
+        base.size = change.size;
+    if (change.bold)
+        base.bold = change.bold;
+    if (change.italic)
+        base.italic = change.italic;
+    if (change.underline)
+        base.underline = change.underline;
+    if (change.colour)
+        base.colour = change.colour;
+    return base;
 }
 
-// A text cut at its line ends: the lines joined by '\n' for Qt, and the end
-// that stood after each line but the last.
-struct SplitText {
-    QString joined;
-    std::vector<int> ends;
-};
-
-SplitText split(const std::string& text)
-{
-    SplitText result;
-    std::string plain;
-    plain.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            const bool pair = i + 1 < text.size() && text[i + 1] == '\n';
-            result.ends.push_back(pair ? CRLF : CR);
-            if (pair)
-                ++i;
-            plain += '\n';
-        } else if (c == '\n') {
-            result.ends.push_back(LF);
-            plain += '\n';
-        } else {
-            plain += c;
-        }
-    }
-    result.joined = QString::fromUtf8(plain.data(), static_cast<qsizetype>(plain.size()));
-    return result;
-}
-
-// The line end of every block; a block with none recorded (one the user
-// made with Enter) takes the end of the nearest block before it, or after it.
-std::vector<int> blockEnds(const QTextDocument* document)
-{
-    std::vector<int> ends;
-    ends.reserve(static_cast<std::size_t>(document->blockCount()));
-    for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
-        const int state = b.userState();
-        ends.push_back(state == LF || state == CRLF || state == CR ? state : Unknown);
-    }
-    if (!ends.empty())
-        ends.back() = Unknown; // the last block has no end
-    int known = Unknown;
-    for (int& end : ends) {
-        if (end != Unknown)
-            known = end;
-        else
-            end = known;
-    }
-    int later = LF;
-    for (auto it = ends.rbegin(); it != ends.rend(); ++it) {
-        if (*it != Unknown)
-            later = *it;
-        else
-            *it = later;
-    }
-    return ends;
-}
-
-// Records the line ends from `block` on; the block after the last end takes
-// `tailEnd`, the end of the block the text went into.
-void setLineEnds(QTextBlock block, const std::vector<int>& ends, int tailEnd)
-{
-    for (int end : ends) {
-        block.setUserState(end);
-        block = block.next();
-    }
-    block.setUserState(tailEnd);
-}
+unsigned long at(long position) { return static_cast<unsigned long>(position); }
 
 } // namespace
 
-std::string QtPane::textBetween(int start, int end) const
+QtPane::QtPane(QWidget* parent) : editor_(new PaneEditor(parent)), styles_(*editor_)
 {
-    const QTextDocument* document = edit_->document();
-    const std::vector<int> ends = blockEnds(document);
-    QString out;
-    for (QTextBlock b = document->findBlock(start); b.isValid() && b.position() <= end; b = b.next()) {
-        const int blockStart = b.position();
-        const int from = std::max(start, blockStart) - blockStart;
-        const int to = std::min(end, blockStart + b.length() - 1) - blockStart;
-        if (to > from)
-            out += b.text().mid(from, to - from);
-        // The block's end lies in the range when the range runs past it.
-        if (b.next().isValid() && end >= blockStart + b.length())
-            out += QLatin1String(lineEndText(ends[static_cast<std::size_t>(b.blockNumber())]));
-    }
-    const QByteArray bytes = out.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    editor_->SendScintilla(Sci::SCI_INDICSETSTYLE, kStrikeIndicator, static_cast<long>(Sci::INDIC_STRIKE));
+    // Each struck-out stretch carries the colour of its line as the indicator's value.
+    editor_->SendScintilla(Sci::SCI_INDICSETFLAGS, kStrikeIndicator,
+                           static_cast<long>(Sci::SC_INDICFLAG_VALUEBEFORE));
+    editor_->fontChanged = [this](const QFont& font) {
+        FontChoice pane = styles_.paneFont();
+        pane.name = font.family().toStdString();
+        pane.size = font.pointSizeF();
+        pane.bold = font.bold();
+        pane.italic = font.italic();
+        pane.underline = font.underline();
+        styles_.setPaneFont(pane);
+    };
+    editor_->fontChanged(editor_->font());
+    editor_->undoBeyondEdits = [this] { return restoreBeforeCommand(); };
+    editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
+    QObject::connect(editor_, &Sci::SCN_MODIFIED, editor_,
+                     [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                         if (!commandChanging_)
+                             userChanged(position, length, type & Sci::SC_MOD_INSERTTEXT);
+                     });
+}
+
+QtPane::~QtPane()
+{
+    if (!editor_)
+        return;
+    // The widget may outlive the pane.
+    QObject::disconnect(editor_, &Sci::SCN_MODIFIED, editor_, nullptr);
+    editor_->fontChanged = nullptr;
+    editor_->undoBeyondEdits = nullptr;
+}
+
+long QtPane::length() const { return editor_->SendScintilla(Sci::SCI_GETLENGTH); }
+
+std::string QtPane::textBetween(long start, long end) const
+{
+    if (end <= start)
+        return {};
+    std::string text(static_cast<std::size_t>(end - start) + 1, '\0');
+    editor_->SendScintilla(Sci::SCI_GETTEXTRANGE, start, end, text.data());
+    text.pop_back();
+    return text;
 }
 
 std::string QtPane::text() const
 {
-    return textBetween(0, edit_->document()->characterCount());
+    const long size = length();
+    if (size == 0)
+        return {};
+    const auto* bytes = static_cast<const char*>(editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    return std::string(bytes, static_cast<std::size_t>(size));
 }
 
 void QtPane::setText(const std::string& text)
 {
-    // Undo is for the user's own edits, not for what a command puts in.
-    edit_->document()->setUndoRedoEnabled(false);
-    edit_->clear();
-    edit_->setCurrentCharFormat(QTextCharFormat());
-    if (!text.empty())
-        setSelectionText(text);
-    edit_->moveCursor(QTextCursor::Start);
-    edit_->document()->setUndoRedoEnabled(true);
+    beginCommandChange();
+    emptyForCommand();
+    insertFormat_ = {};
+    styles_.reset(insertFormat_);
+    editor_->insert(0, text, 0);
+    commandChangeDone();
+    worthKeeping_ = false;
+    showFromTheTop();
 }
 
 std::string QtPane::selectedText() const
 {
-    const QTextCursor cursor = edit_->textCursor();
-    return textBetween(cursor.selectionStart(), cursor.selectionEnd());
+    return textBetween(editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART),
+                       editor_->SendScintilla(Sci::SCI_GETSELECTIONEND));
 }
 
 int QtPane::selectionLength() const
 {
-    const QTextCursor cursor = edit_->textCursor();
-    return cursor.selectionEnd() - cursor.selectionStart();
+    return static_cast<int>(editor_->SendScintilla(Sci::SCI_COUNTCHARACTERS,
+                                                   at(editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART)),
+                                                   editor_->SendScintilla(Sci::SCI_GETSELECTIONEND)));
 }
 
 void QtPane::setSelectionText(const std::string& text)
 {
-    const SplitText pieces = split(text);
-    QTextDocument* document = edit_->document();
-    if (document->isEmpty()) {
-        // Into the emptied pane (every report): the whole text at once in
-        // the selection font, far faster than inserting it line by line.
-        const QFont font = edit_->currentCharFormat().font().resolve(document->defaultFont());
-        document->setUndoRedoEnabled(false);
-        document->setDefaultFont(font); // before the text, so it is laid out once
-        document->setPlainText(pieces.joined);
-        setLineEnds(document->begin(), pieces.ends, Unknown);
-        document->setUndoRedoEnabled(true);
-        edit_->moveCursor(QTextCursor::End);
-        return;
-    }
-    QTextCursor cursor = edit_->textCursor();
-    const QTextCharFormat format = edit_->currentCharFormat();
-    if (cursor.hasSelection()) {
-        // The merged block keeps the line end of the selection's last block.
-        const int endState = document->findBlock(cursor.selectionEnd()).userState();
-        cursor.removeSelectedText();
-        cursor.block().setUserState(endState);
-    }
-    const int first = cursor.blockNumber();
-    const int tailEnd = cursor.block().userState();
-    cursor.insertText(pieces.joined, format);
-    setLineEnds(document->findBlockByNumber(first), pieces.ends, tailEnd);
-    edit_->setTextCursor(cursor);
+    beginCommandChange();
+    const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
+    const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
+    if (end > start)
+        editor_->SendScintilla(Sci::SCI_DELETERANGE, at(start), end - start);
+    // A text that fills the emptied pane (a report, a file) takes style 0,
+    // the style inserted text has anyway.
+    const bool intoEmpty = length() == 0;
+    if (intoEmpty)
+        styles_.reset(insertFormat_);
+    editor_->insert(start, text, styles_.styleOf(insertFormat_));
+    commandChangeDone();
+    worthKeeping_ = true;
+    if (intoEmpty)
+        showFromTheTop();
+    else
+        editor_->SendScintilla(Sci::SCI_GOTOPOS, at(start + static_cast<long>(text.size())));
+}
+
+void QtPane::showFromTheTop()
+{
+    editor_->SendScintilla(Sci::SCI_GOTOPOS, 0L);
+    editor_->SendScintilla(Sci::SCI_SETFIRSTVISIBLELINE, 0L);
+    editor_->SendScintilla(Sci::SCI_SETXOFFSET, 0L);
 }
 
 void QtPane::setSelectionFontName(const std::string& name)
 {
-    QTextCharFormat format;
-    format.setFontFamilies(QStringList{QString::fromStdString(name)});
-    edit_->mergeCurrentCharFormat(format);
+    TextFormat change;
+    change.name = name;
+    changeSelectionFormat(change);
 }
 
 void QtPane::setSelectionFontSize(double points)
 {
-    QTextCharFormat format;
-    format.setFontPointSize(points);
-    edit_->mergeCurrentCharFormat(format);
+    TextFormat change;
+    change.size = points;
+    changeSelectionFormat(change);
 }
 
 void QtPane::setFontBold(bool bold)
 {
-    QFont font = edit_->font();
-    font.setBold(bold);
-    edit_->setFont(font);
-    edit_->document()->setDefaultFont(font);
+    FontChoice font = styles_.paneFont();
+    font.bold = bold;
+    styles_.setPaneFont(font);
+}
+
+void QtPane::changeSelectionFormat(const TextFormat& change)
+{
+    const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
+    const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
+    if (start == end) {
+        insertFormat_ = merged(insertFormat_, change);
+        return;
+    }
+    // Every stretch of the selection keeps what the change leaves alone.
+    std::array<int, 256> restyled;
+    restyled.fill(-1);
+    constexpr long kChunk = 1 << 20;
+    std::vector<char> cells(2 * kChunk + 2);
+    std::vector<char> styles;
+    for (long from = start; from < end; from += kChunk) {
+        const long to = std::min(end, from + kChunk);
+        editor_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, from, to, cells.data());
+        styles.resize(static_cast<std::size_t>(to - from));
+        for (std::size_t i = 0; i < styles.size(); ++i) {
+            const auto old = static_cast<unsigned char>(cells[2 * i + 1]);
+            if (restyled[old] < 0)
+                restyled[old] = styles_.styleOf(merged(styles_.formatOf(old), change)) | (old & 1);
+            styles[i] = static_cast<char>(restyled[old]);
+        }
+        editor_->SendScintilla(Sci::SCI_STARTSTYLING, at(from), 0L);
+        editor_->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+    }
 }
 
 namespace {
 
-QTextCharFormat charFormat(const FontChoice& font, bool withColour)
+void strikeOut(PaneEditor& editor, long start, long end, bool strike, std::uint32_t colour)
 {
-    QTextCharFormat format;
-    format.setFontFamilies(QStringList{QString::fromStdString(font.name)});
-    format.setFontPointSize(font.size);
-    format.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(font.italic);
-    format.setFontStrikeOut(font.strikethrough);
-    format.setFontUnderline(font.underline);
-    if (withColour)
-        format.setForeground(QColor::fromRgb(font.colour));
-    return format;
+    editor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<long>(kStrikeIndicator));
+    if (!strike) {
+        editor.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, at(start), end - start);
+        return;
+    }
+    const long bgr = static_cast<long>(((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF));
+    editor.SendScintilla(Sci::SCI_SETINDICATORVALUE, bgr | Sci::SC_INDICVALUEBIT);
+    editor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, at(start), end - start);
 }
 
 } // namespace
 
 void QtPane::applyToSelection(const FontChoice& font)
 {
-    edit_->mergeCurrentCharFormat(charFormat(font, true));
+    changeSelectionFormat({font.name, font.size, font.bold, font.italic, font.underline, font.colour});
+    strikeOut(*editor_, editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART),
+              editor_->SendScintilla(Sci::SCI_GETSELECTIONEND), font.strikethrough, font.colour);
 }
 
 void QtPane::applyToPane(const FontChoice& font)
 {
-    QFont whole(QString::fromStdString(font.name));
-    whole.setPointSizeF(font.size);
-    whole.setBold(font.bold);
-    whole.setItalic(font.italic);
-    whole.setStrikeOut(font.strikethrough);
-    whole.setUnderline(font.underline);
-    edit_->setFont(whole);
-    edit_->document()->setDefaultFont(whole);
-    // Text styled on insertion carries its own format; the whole pane changes.
-    QTextCursor all(edit_->document());
-    all.select(QTextCursor::Document);
-    all.mergeCharFormat(charFormat(font, false));
+    FontChoice pane = font;
+    pane.colour = styles_.paneFont().colour;
+    styles_.keepOnlyColours();
+    styles_.setPaneFont(pane);
+    insertFormat_ = TextFormat{{}, {}, {}, {}, {}, insertFormat_.colour};
+    strikeOut(*editor_, 0, length(), font.strikethrough, 0);
 }
 
-void QtPane::setVisible(bool visible) { edit_->setVisible(visible); }
+void QtPane::setVisible(bool visible) { editor_->setVisible(visible); }
 
-void QtPane::setFocus() { edit_->setFocus(); }
+void QtPane::setFocus() { editor_->setFocus(); }
+
+void QtPane::markSaved() { userEdited_ = false; }
+
+QWidget* QtPane::widget() const { return editor_; }
+
+bool QtPane::hasUnsavedEdits() const { return userEdited_; }
+
+QMenu* QtPane::createStandardContextMenu()
+{
+    QMenu* menu = editor_->createStandardContextMenu();
+    // Its first entry is Undo, which can also take back a command's text.
+    if (before_ && menu && !menu->actions().isEmpty())
+        menu->actions().first()->setEnabled(true);
+    return menu;
+}
+
+void QtPane::selectLine(int lineNumber)
+{
+    const long line = lineNumber - 1;
+    if (line < 0 || line >= editor_->SendScintilla(Sci::SCI_GETLINECOUNT))
+        return;
+    // The caret at the line's start shows its beginning.
+    editor_->SendScintilla(Sci::SCI_SETSEL, at(editor_->SendScintilla(Sci::SCI_GETLINEENDPOSITION, at(line))),
+                           editor_->SendScintilla(Sci::SCI_POSITIONFROMLINE, at(line)));
+}
+
+bool QtPane::print(QPrinter& printer) const
+{
+    long from = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
+    long to = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
+    if (from == to) {
+        from = 0;
+        to = length();
+    }
+    return editor_->print(printer, from, to);
+}
+
+void QtPane::emptyForCommand()
+{
+    if (!worthKeeping_) {
+        editor_->SendScintilla(Sci::SCI_CLEARALL);
+        return;
+    }
+    // The text set aside keeps recording the user's edits when it comes back.
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
+    before_ = Before{editor_->document(), styles_.state(), insertFormat_, userEdited_};
+    editor_->setDocument(QsciDocument());
+    editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    worthKeeping_ = false;
+}
+
+bool QtPane::restoreBeforeCommand()
+{
+    if (!before_)
+        return false;
+    Before before = std::move(*before_);
+    before_.reset();
+    editor_->setDocument(before.document);
+    styles_.restore(std::move(before.styles));
+    insertFormat_ = before.insertFormat;
+    userEdited_ = before.userEdited;
+    worthKeeping_ = true;
+    showFromTheTop();
+    return true;
+}
+
+void QtPane::beginCommandChange()
+{
+    commandChanging_ = true;
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
+}
+
+void QtPane::commandChangeDone()
+{
+    editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
+    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
+    editor_->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    commandChanging_ = false;
+    userEdited_ = false;
+}
+
+void QtPane::userChanged(long position, long length, bool inserted)
+{
+    userEdited_ = true;
+    worthKeeping_ = true;
+    if (!inserted)
+        return;
+    // Typed or pasted text looks like the text before it (or after it).
+    const long end = position + length;
+    long neighbour = position > 0 ? position - 1 : end;
+    const int style = neighbour < this->length()
+        ? static_cast<int>(editor_->SendScintilla(Sci::SCI_GETSTYLEAT, at(neighbour)))
+        : styles_.styleOf(insertFormat_);
+    editor_->SendScintilla(Sci::SCI_STARTSTYLING, at(position), 0L);
+    editor_->SendScintilla(Sci::SCI_SETSTYLING, at(length), static_cast<long>(style));
+}

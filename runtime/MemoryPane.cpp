@@ -22,8 +22,10 @@ int MemoryPane::selectionLength() const
 
 void MemoryPane::setSelectionText(const std::string& text)
 {
+    const bool wasEmpty = text_.empty();
     text_.replace(caret_, selectionBytes_, text);
-    caret_ += text.size();
+    if (!wasEmpty)
+        caret_ += text.size();
     selectionBytes_ = 0;
 }
 

@@ -25,6 +25,7 @@ public:
 
     void setVisible(bool visible) override { visible_ = visible; }
     void setFocus() override { ++focusCount_; }
+    void markSaved() override { ++savedCount_; }
 
     // For tests: select bytes [start, start + length).
     void select(std::size_t start, std::size_t length);
@@ -33,6 +34,7 @@ public:
     const FontChoice& paneFont() const { return paneFont_; }
     bool visible() const { return visible_; }
     int focusCount() const { return focusCount_; }
+    int savedCount() const { return savedCount_; }
 
 private:
     std::string text_;
@@ -42,4 +44,5 @@ private:
     FontChoice paneFont_;
     bool visible_ = true;
     int focusCount_ = 0;
+    int savedCount_ = 0;
 };

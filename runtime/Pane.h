@@ -28,6 +28,7 @@ public:
     // In characters; 0 when nothing is selected.
     virtual int selectionLength() const = 0;
     // Replaces the selection, or inserts at the caret, in the selection font.
+    // The caret ends after the text, or at the start when the pane was empty.
     virtual void setSelectionText(const std::string& text) = 0;
 
     // Font for the selection, or for text inserted at the caret.
@@ -42,4 +43,6 @@ public:
 
     virtual void setVisible(bool visible) = 0;
     virtual void setFocus() = 0;
+    // The text was written to a file: the user's edits so far are safe.
+    virtual void markSaved() = 0;
 };

@@ -26,14 +26,17 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
     }
     // A file known to be too big is refused before any byte is read.
     struct stat info {};
-    if (limit != SIZE_MAX && ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)
-        && static_cast<std::uint64_t>(info.st_size) > limit) {
+    const bool sized = ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+    if (sized && static_cast<std::uint64_t>(info.st_size) > limit) {
         std::fclose(file);
         if (error)
             *error = tooBigReason(limit);
         return std::nullopt;
     }
     std::string bytes;
+    // Room for the whole file at once: a big file is not copied as it grows.
+    if (sized)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     std::size_t got = 0;
     bool tooBig = false;
@@ -110,6 +113,13 @@ bool isValidUtf8(const std::string& bytes)
         i += extra + 1;
     }
     return true;
+}
+
+std::string decodeText(std::string&& bytes)
+{
+    if (isValidUtf8(bytes))
+        return std::move(bytes);
+    return decodeText(static_cast<const std::string&>(bytes));
 }
 
 std::string decodeText(const std::string& bytes)

@@ -19,4 +19,6 @@ bool fileExists(const std::string& path);
 // Text files are UTF-8 when their bytes are valid UTF-8, else one byte per
 // character (Latin-1). The result is always UTF-8.
 std::string decodeText(const std::string& bytes);
+// The same, taking over bytes that are already UTF-8 instead of copying them.
+std::string decodeText(std::string&& bytes);
 bool isValidUtf8(const std::string& bytes);

@@ -1,10 +1,21 @@
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
+#include "DialogTesting.h"
+#include "TestSupport.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
 
@@ -12,12 +23,52 @@
 
 namespace {
 
-std::string paneText(const CorvaneGen7& control)
+QsciScintilla* pane(const CorvaneGen7& control)
 {
-    return control.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().toStdString();
+    return control.findChild<QsciScintilla*>(QStringLiteral("RichTextBox1"));
+}
+
+std::string paneText(const CorvaneGen7& control) { return pane(control)->text().toStdString(); }
+
+void click(const CorvaneGen7& control, const char* button)
+{
+    control.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+// The screen scale that the environment asks for; the control's scale tests
+// also run under QT_FONT_DPI=144 and under QT_SCALE_FACTOR=2.
+double environmentScale()
+{
+    double scale = 1;
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        scale *= qEnvironmentVariable("QT_FONT_DPI").toDouble() / 96;
+    return scale;
 }
 
 } // namespace
+
+TEST(CorvaneGen7Scale, SurfaceScalesWithTheScreenAndEveryCaptionFitsItsButton)
+{
+    CorvaneGen7 control;
+    control.show();
+    const double scale = environmentScale();
+    EXPECT_DOUBLE_EQ(control.devicePixelRatioF(), scale);
+    // Never smaller than the design surface, 7845 x 6690 twips at 96 dots an inch.
+    EXPECT_EQ(control.minimumSize(), QSize(523, 446));
+    EXPECT_EQ(control.grab().size(), (QSizeF(523, 446) * scale).toSize());
+    for (const ButtonSpec& row : kButtons) {
+        auto* button = control.findChild<QPushButton*>(QString::fromLatin1(row.name));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetricsF metrics(button->font(), button);
+        EXPECT_LE(metrics.horizontalAdvance(button->text()), contents.width()) << row.name;
+        EXPECT_LE(metrics.height(), contents.height()) << row.name;
+    }
+}
 
 TEST(CorvaneGen7, ShowsTwentyButtonsFromTheTable)
 {
@@ -55,6 +106,84 @@ TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
     EXPECT_EQ(next("Save"), "RichTextBox1");
 }
 
+TEST(CorvaneGen7, OpensOnAScreenOfReportLinesAndOnlyThePaneGrowsWithTheWindow)
+{
+    CorvaneGen7 control;
+    control.resize(control.sizeHint());
+    control.show();
+    click(control, "Pick3"); // a scroll bar appears
+    auto* pane = control.findChild<QAbstractScrollArea*>(QStringLiteral("RichTextBox1"));
+    const QFontMetrics metrics(pane->font());
+    EXPECT_GE(pane->viewport()->height(), 30 * metrics.lineSpacing());
+    EXPECT_GE(pane->viewport()->width(), 53 * metrics.horizontalAdvance(QLatin1Char('0')));
+
+    const QSize paneBefore = pane->size();
+    control.resize(control.size() + QSize(300, 200));
+    EXPECT_EQ(pane->size(), paneBefore + QSize(300, 200));
+    // The grid moves as one block, centred over the pane.
+    for (const ButtonSpec& row : kButtons)
+        EXPECT_EQ(control.findChild<QPushButton*>(QString::fromLatin1(row.name))->geometry(),
+                  QRect(row.left / 15 + 150, row.top / 15, 81, 20))
+            << row.name;
+}
+
+TEST(CorvaneGen7, EnterAndSpacePressTheFocusedButton)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        CorvaneGen7 control;
+        control.show();
+        auto* button = control.findChild<QPushButton*>(QStringLiteral("Pick3"));
+        button->setFocus();
+        QTest::keyClick(button, key);
+        EXPECT_EQ(paneText(control).size(), 11000u) << key;
+    }
+}
+
+TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirst)
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("typed.txt"));
+    struct Case {
+        bool typed;
+        QMessageBox::StandardButton answer;
+        bool closes;
+    };
+    const Case cases[] = {
+        {false, QMessageBox::NoButton, true},
+        {true, QMessageBox::Cancel, false},
+        {true, QMessageBox::Discard, true},
+        {true, QMessageBox::Save, true}, // after the file dialog has saved it
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        new CorvaneGen7(&window);
+        window.show();
+        if (c.typed)
+            QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("RichTextBox1")), QStringLiteral("Giants"));
+        QString asked;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked = box->text();
+                if (QAbstractButton* button = box->button(c.answer))
+                    button->click();
+                else
+                    box->reject();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                files->selectFile(saved);
+                qobject_cast<QDialog*>(files)->accept();
+            }
+        });
+        answer.start(5);
+        EXPECT_EQ(window.close(), c.closes) << c.answer;
+        EXPECT_EQ(asked.isEmpty(), !c.typed) << c.answer;
+    }
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("Giants \xE2\x80\xA2\xE2\x80\xA2 Your combinations"));
+}
+
 TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
 {
     CorvaneGen7 control;
@@ -73,12 +202,57 @@ TEST(CorvaneGen7, StartsWithTheBannerAndThirteenWelcomeLines)
 TEST(CorvaneGen7, Pick3ClickFillsThePaneWithAThousandLines)
 {
     CorvaneGen7 control;
+    pane(control)->resize(500, 200);
     control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
     const std::string text = paneText(control);
-    ASSERT_EQ(text.size(), 10000u); // CR LF shown as one block break each
-    const std::regex line(" [0-9]  [0-9]  [0-9] \n");
-    for (std::size_t at = 0; at < text.size(); at += 10)
-        ASSERT_TRUE(std::regex_match(text.substr(at, 10), line)) << at;
+    ASSERT_EQ(text.size(), 11000u);
+    const std::regex line(" [0-9]  [0-9]  [0-9] \r\n");
+    for (std::size_t at = 0; at < text.size(); at += 11)
+        ASSERT_TRUE(std::regex_match(text.substr(at, 11), line)) << at;
+    // The report shows from its first line, the caret at its start.
+    EXPECT_EQ(pane(control)->firstVisibleLine(), 0);
+    int caretLine = -1;
+    int caretIndex = -1;
+    pane(control)->getCursorPosition(&caretLine, &caretIndex);
+    EXPECT_EQ(caretLine, 0);
+    EXPECT_EQ(caretIndex, 0);
+}
+
+TEST(CorvaneGen7, TabAndShiftTabLeaveThePaneCtrlTabTypesATab)
+{
+    CorvaneGen7 control;
+    control.show();
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    QWidget* edit = pane(control);
+    const std::string before = paneText(control);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Pick3"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Save"));
+    EXPECT_EQ(paneText(control), before);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(paneText(control), "\t" + before);
+}
+
+TEST(CorvaneGen7, UndoAfterACommandBringsBackWhatThePaneHeld)
+{
+    CorvaneGen7 control;
+    QWidget* edit = pane(control);
+    click(control, "Pick3");
+    const std::string report = paneText(control);
+    QTest::keyClicks(edit, "typed ");
+    const std::string typed = paneText(control);
+    for (const char* button : {"Edit", "Pick4"}) {
+        click(control, button);
+        EXPECT_NE(paneText(control), typed) << button;
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(paneText(control), typed) << button;
+    }
+    EXPECT_EQ(typed, "typed " + report);
 }
 
 TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)
@@ -86,4 +260,21 @@ TEST(CorvaneGen7, TheSeederGivesAPositiveSeedWithAFraction)
     CorvaneGen7 control;
     const double seed = control.TheSeeder();
     EXPECT_GT(seed, 0);
+}
+
+TEST(CorvaneGen7, TheLottoOddsBoxKeepsItsTextAndGivesEveryTierAsItsDetails)
+{
+    TempDirectory dir;
+    CorvaneGen7 control;
+    Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")},
+                         {QStringLiteral("Numbers/Line"), QStringLiteral("6")}});
+    click(control, "AnyLotto");
+    const QStringList shown = {"Biggest Number", "Numbers/Line",
+                               "Lotto Odds:  Total combinations of 49 taken 6 at a time is : 13,983,816"};
+    EXPECT_EQ(answering.shown, shown);
+    ASSERT_EQ(answering.details.size(), 1);
+    const QString& details = answering.details[0];
+    EXPECT_TRUE(details.startsWith(QStringLiteral("6 of 6: 1 combination, 1 in 13,983,816.00\n")))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains(QStringLiteral("\n3 of 6: 246,820 combinations, 1 in 56.66\n")));
 }

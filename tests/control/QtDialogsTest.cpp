@@ -1,3 +1,4 @@
+#include "DialogTesting.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 
@@ -11,30 +12,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QSizeGrip>
 #include <QTemporaryDir>
-#include <QTextCursor>
-#include <QTextEdit>
-#include <QTimer>
+#include <Qsci/qsciscintillabase.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// Acts on the next modal dialog as soon as it shows.
-void whenDialogShows(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start(5);
-}
 
 std::string pdfText(const QString& file)
 {
@@ -103,6 +87,8 @@ TEST(QtDialogs, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsColour)
     whenDialogShows([](QWidget* w) {
         auto* fonts = w->findChild<QFontDialog*>();
         ASSERT_NE(fonts, nullptr);
+        for (const QSizeGrip* grip : w->findChildren<QSizeGrip*>())
+            EXPECT_FALSE(grip->isVisible());
         EXPECT_EQ(fonts->currentFont().pointSizeF(), 10);
         EXPECT_EQ(fonts->currentFont().family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
         QFont chosen(QStringLiteral("DejaVu Sans"));
@@ -125,21 +111,18 @@ TEST(QtDialogs, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsColour)
     EXPECT_FALSE(dialogs.chooseFont(FontChoice{}).has_value());
 }
 
-TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFile)
+TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFileAndSaysWhereItWent)
 {
     QTemporaryDir dir;
     QWidget parent;
-    QTextEdit edit(&parent);
-    QtPane pane(&edit);
+    QtPane pane(&parent);
     QtDialogs dialogs(&parent);
     pane.setText("first line\r\nsecond line\r\n");
-    QTextCursor cursor = edit.textCursor();
-    cursor.setPosition(11);
-    cursor.setPosition(22, QTextCursor::KeepAnchor);
-    edit.setTextCursor(cursor);
+    static_cast<QsciScintillaBase*>(pane.widget())->SendScintilla(QsciScintillaBase::SCI_SETSEL, 12UL, 23L);
 
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     bool startedOnSelection = false;
+    QString told;
     whenDialogShows([&](QWidget* w) {
         auto* print = qobject_cast<QPrintDialog*>(w);
         ASSERT_NE(print, nullptr);
@@ -149,9 +132,14 @@ TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFile)
         EXPECT_TRUE(fileName->text().endsWith(QStringLiteral("Corvane.pdf")));
         fileName->setText(pdf);
         print->accept();
+        whenDialogShows([&](QWidget* box) {
+            told = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QDialog*>(box)->accept();
+        });
     });
     const PrintOutcome outcome = dialogs.printPane(pane);
     EXPECT_TRUE(startedOnSelection);
+    EXPECT_EQ(told, "The text was printed to \"" + QDir::toNativeSeparators(pdf) + "\".");
     ASSERT_EQ(outcome.kind, PrintOutcome::Kind::Printed) << outcome.detail;
     const std::string printed = pdfText(pdf);
     EXPECT_NE(printed.find("second line"), std::string::npos) << printed;

@@ -60,6 +60,7 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
     for (int i = 0; i < 3; ++i)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
+    EXPECT_EQ(click.pane.savedCount(), 1); // the cancel and the failure save nothing
     EXPECT_EQ(click.messages.str(),
               "[Save Combinations] Cannot save \"missing/out.txt\": No such file or directory.\n");
     EXPECT_EQ(click.dialogs.shown()[0].title, "Save Combinations");

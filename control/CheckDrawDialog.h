@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+struct LastReport;
+
+// Asks for a draw in one line and shows how the lines of a text fared
+// against it, tier by tier. A draw that does not fit gets its message and
+// may be corrected in place.
+class CheckDrawDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Checks `text`, read as `report` laid it out when given (it must then
+    // outlive the dialog), else by the lines' shape.
+    CheckDrawDialog(std::string text, const LastReport* report, QWidget* parent = nullptr);
+
+    // Checks the typed draw and shows the result, or what is wrong with it.
+    void check();
+
+signals:
+    // A line number of the best tier was double-clicked.
+    void lineChosen(int lineNumber);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::optional<int> lineNumberAt(const QPoint& position) const;
+
+    std::string text_;
+    const LastReport* report_;
+    QLineEdit* draw_;
+    QPlainTextEdit* result_;
+    QLabel* hint_;
+    int bestLine_ = -1; // the result's line that names line numbers
+};

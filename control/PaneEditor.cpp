@@ -1,0 +1,171 @@
+#include "PaneEditor.h"
+
+#include "PaneStyles.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The editor measures a line shorter than this in one piece.
+constexpr std::size_t kLongLine = 300;
+// A big text goes in in pieces of about this size, and the window repaints
+// between pieces whenever this many milliseconds have passed.
+constexpr std::size_t kPieceBytes = 1u << 20;
+constexpr qint64 kRepaintMilliseconds = 100;
+
+unsigned long at(long position) { return static_cast<unsigned long>(position); }
+
+} // namespace
+
+PaneEditor::PaneEditor(QWidget* parent) : QsciScintilla(parent)
+{
+    SendScintilla(SCI_SETCODEPAGE, static_cast<long>(SC_CP_UTF8));
+    // The pane styles its text itself.
+    SendScintilla(SCI_SETLEXER, static_cast<long>(SCLEX_CONTAINER));
+    for (unsigned long margin = 0; margin < 5; ++margin)
+        SendScintilla(SCI_SETMARGINWIDTHN, margin, 0L);
+    // The horizontal scroll bar grows to the longest line shown so far.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1L);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1L);
+    // Lines stay laid out while they are on the screen, so a repaint of
+    // very long lines does not lay them out again.
+    SendScintilla(SCI_SETLAYOUTCACHE, static_cast<long>(SC_CACHE_PAGE));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PaneEditor::undo()
+{
+    if (isUndoAvailable())
+        QsciScintilla::undo();
+    else if (undoBeyondEdits)
+        undoBeyondEdits();
+}
+
+void PaneEditor::paste()
+{
+    takeCaretLineEnd();
+    QsciScintilla::paste();
+}
+
+// The engine keeps Tab for itself; a pane in a form lets it move the focus.
+bool PaneEditor::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+
+void PaneEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Undo)) {
+        undo();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ControlModifier)) {
+        SendScintilla(SCI_REPLACESEL, "\t");
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->matches(QKeySequence::Paste))
+        takeCaretLineEnd();
+    QsciScintilla::keyPressEvent(event);
+}
+
+void PaneEditor::changeEvent(QEvent* event)
+{
+    QsciScintilla::changeEvent(event);
+    if (event->type() == QEvent::FontChange && fontChanged)
+        fontChanged(font());
+}
+
+void PaneEditor::takeCaretLineEnd()
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    long line = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETCURRENTPOS));
+    // The last line has no end of its own: the one before it counts.
+    if (line == lines - 1)
+        --line;
+    long mode = SC_EOL_LF;
+    if (line >= 0) {
+        const long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
+        const long next = SendScintilla(SCI_POSITIONFROMLINE, line + 1);
+        if (next - end == 2)
+            mode = SC_EOL_CRLF;
+        else if (SendScintilla(SCI_GETCHARAT, end) == '\r')
+            mode = SC_EOL_CR;
+    }
+    SendScintilla(SCI_SETEOLMODE, mode);
+}
+
+void PaneEditor::insert(long position, const std::string& text, int style)
+{
+    SendScintilla(SCI_ALLOCATE, at(SendScintilla(SCI_GETLENGTH) + static_cast<long>(text.size()) + 1));
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    std::size_t done = 0;
+    while (done < text.size()) {
+        std::size_t end = std::min(text.size(), done + kPieceBytes);
+        if (end < text.size()) {
+            const std::size_t lineEnd = text.find('\n', end);
+            end = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
+        }
+        const long piece = position + static_cast<long>(done);
+        SendScintilla(SCI_SETTARGETRANGE, at(piece), piece);
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(end - done), text.data() + done);
+        if (style != 0) {
+            SendScintilla(SCI_STARTSTYLING, at(piece), 0L);
+            SendScintilla(SCI_SETSTYLING, at(static_cast<long>(end - done)), static_cast<long>(style));
+        }
+        styleLongLines(position, text, done, end, style);
+        done = end;
+        if (done < text.size() && sinceRepaint.elapsed() >= kRepaintMilliseconds) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceRepaint.restart();
+        }
+    }
+}
+
+void PaneEditor::styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style)
+{
+    std::vector<char> styles;
+    std::size_t lineStart = from;
+    while (lineStart < to) {
+        // Cut at LF only: a stretch with CRs inside takes the twins too,
+        // which look the same.
+        const auto* lineFeed = static_cast<const char*>(std::memchr(text.data() + lineStart, '\n', to - lineStart));
+        const std::size_t lineEnd = lineFeed ? static_cast<std::size_t>(lineFeed - text.data()) : to;
+        if (lineEnd - lineStart >= kLongLine) {
+            styles.assign(lineEnd - lineStart, static_cast<char>(style));
+            int current = style;
+            for (std::size_t k = lineStart + 1; k < lineEnd; ++k) {
+                if (text[k] != ' ' && text[k - 1] == ' ')
+                    current = PaneStyles::twinOf(current);
+                styles[k - lineStart] = static_cast<char>(current);
+            }
+            SendScintilla(SCI_STARTSTYLING, at(position + static_cast<long>(lineStart)), 0L);
+            SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+        }
+        lineStart = lineEnd + 1;
+    }
+}
+
+bool PaneEditor::print(QPrinter& printer, long from, long to)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page(0, 0, printer.width(), printer.height());
+    while (from < to) {
+        const long next = SendScintilla(SCI_FORMATRANGE, 1UL, &painter, page, from, to);
+        if (next <= from)
+            break;
+        from = next;
+        if (from < to)
+            printer.newPage();
+    }
+    painter.end();
+    return printer.printerState() != QPrinter::Error;
+}

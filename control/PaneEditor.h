@@ -1,0 +1,42 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <functional>
+#include <string>
+
+class QPrinter;
+
+// The editing widget behind the output pane, with the keyboard of a text
+// box in a form: Tab and Shift+Tab leave it (Ctrl+Tab types a tab), a new
+// line takes the line end of the line it is made from, and undo goes one
+// step further back than the user's own edits when the pane can.
+class PaneEditor : public QsciScintilla {
+public:
+    explicit PaneEditor(QWidget* parent);
+
+    // Called by undo when the user's own edits are all undone; false when
+    // there is nothing further back.
+    std::function<bool()> undoBeyondEdits;
+    // Called when the widget's font changes.
+    std::function<void(const QFont&)> fontChanged;
+
+    // Inserts `text` at `position` in `style`, the window repainting meanwhile.
+    void insert(long position, const std::string& text, int style);
+    // Prints the text from `from` to `to`; false when the printer failed.
+    bool print(QPrinter& printer, long from, long to);
+
+    void undo() override;
+    void paste() override;
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Long lines alternate between a style and its twin at every word.
+    void styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style);
+    // New lines typed or pasted end as the caret's line does.
+    void takeCaretLineEnd();
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMap>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Acts on the next modal dialog as soon as it shows.
+inline void whenDialogShows(std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start(5);
+}
+
+// Double-clicks a shown text box between the characters before and at
+// `column` (from 0) of line `line` (from 0).
+inline void doubleClickText(QPlainTextEdit* text, int line, int column)
+{
+    QTextCursor cursor(text->document()->findBlockByNumber(line));
+    cursor.setPosition(cursor.position() + column);
+    QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect(cursor).center());
+}
+
+// Answers the dialogs that show while it lives: prompts from `answers` by
+// their title, message boxes with OK. It notes each prompt's title, each
+// box's title and text, and each box's details.
+class Answering {
+public:
+    explicit Answering(QMap<QString, QString> answers = {}) : answers_(std::move(answers))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                shown << input->windowTitle();
+                if (!answers_.contains(input->windowTitle()))
+                    return input->reject();
+                input->setTextValue(answers_[input->windowTitle()]);
+                input->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                shown << box->windowTitle() + ": " + box->text();
+                details << box->detailedText();
+                box->accept();
+            }
+        });
+        timer_.start(5);
+    }
+
+    QStringList shown;
+    QStringList details;
+
+private:
+    QMap<QString, QString> answers_;
+    QTimer timer_;
+};

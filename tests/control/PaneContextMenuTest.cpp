@@ -1,0 +1,120 @@
+#include "CorvaneGen7.h"
+#include "DialogTesting.h"
+#include "TestSupport.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <Qsci/qsciscintilla.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QsciScintilla* paneOf(const CorvaneGen7& control)
+{
+    return control.findChild<QsciScintilla*>(QStringLiteral("RichTextBox1"));
+}
+
+// Opens the pane's context menu (a right-click reaches the pane's inner
+// area, the Menu key the pane) and gives its entries, "-" for a separator
+// and "(off)" after a disabled one; `choose` triggers that entry.
+QStringList openMenu(const CorvaneGen7& control, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse,
+                     const QString& choose = {})
+{
+    QWidget* target = reason == QContextMenuEvent::Mouse ? paneOf(control)->viewport() : paneOf(control);
+    QContextMenuEvent event(reason, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return {};
+    menu->hide();
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        entries << (action->isSeparator() ? QStringLiteral("-")
+                                          : action->text() + (action->isEnabled() ? "" : " (off)"));
+        if (action->text() == choose)
+            action->trigger();
+    }
+    return entries;
+}
+
+void choose(const CorvaneGen7& control, const QString& entry)
+{
+    openMenu(control, QContextMenuEvent::Mouse, entry);
+}
+
+} // namespace
+
+TEST(PaneContextMenu, AddsCheckDetailsAndRunAgainToTheEditActionsOnceAReportIsShown)
+{
+    const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
+                               "Delete (off)", "-", "Select All", "-", "Check Against a Draw..."};
+    CorvaneGen7 control;
+    control.show();
+    const QStringList disabled = {"Report Details... (off)", "Run Again With This Seed (off)"};
+    for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard})
+        EXPECT_EQ(openMenu(control, reason), edits + disabled);
+    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
+    const QStringList enabled = {"Report Details...", "Run Again With This Seed"};
+    EXPECT_EQ(openMenu(control).mid(edits.size()), enabled);
+}
+
+TEST(PaneContextMenu, CheckLeavesThePaneAsItIsAndADoubleClickedLineNumberSelectsThatLine)
+{
+    CorvaneGen7 control;
+    control.show();
+    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
+    QsciScintilla* pane = paneOf(control);
+    const QString text = pane->text();
+    const QStringList paneLines = text.split(QStringLiteral("\r\n"));
+    const QString line17 = paneLines[16]; // " 3  1  4 "
+
+    QString inOrder;
+    whenDialogShows([&](QWidget* dialog) {
+        auto* draw = dialog->findChild<QLineEdit*>(QStringLiteral("draw"));
+        draw->setText(line17.simplified());
+        QTest::keyClick(draw, Qt::Key_Return);
+        auto* result = dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"));
+        // "in order: N lines (lines 17, ..." or "(line 17)"; the tier's name is no line number.
+        inOrder = result->toPlainText().split(QLatin1Char('\n'))[1];
+        doubleClickText(result, 1, 1);
+        EXPECT_TRUE(pane->selectedText().isEmpty());
+        doubleClickText(result, 1, inOrder.indexOf(QLatin1Char('(')) + 7);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    choose(control, QStringLiteral("Check Against a Draw..."));
+
+    EXPECT_TRUE(inOrder.startsWith(QStringLiteral("in order: "))) << inOrder.toStdString();
+    EXPECT_EQ(pane->text(), text);
+    // The first line in order: line 17 or an earlier one just like it.
+    int line = 0;
+    int index = 0;
+    pane->getCursorPosition(&line, &index);
+    EXPECT_EQ(line, paneLines.indexOf(line17));
+    EXPECT_EQ(pane->selectedText(), line17);
+}
+
+TEST(PaneContextMenu, RunAgainMakesTheSameReportWithoutAskingAndKeepsItsDetails)
+{
+    TempDirectory dir;
+    CorvaneGen7 control;
+    control.show();
+    {
+        Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")}});
+        control.findChild<QPushButton*>(QStringLiteral("Pick6"))->click();
+    }
+    const QString report = paneOf(control)->text();
+    Answering answering;
+    choose(control, QStringLiteral("Report Details..."));
+    paneOf(control)->setText(QStringLiteral("Giants\r\n"));
+    choose(control, QStringLiteral("Run Again With This Seed"));
+    EXPECT_EQ(paneOf(control)->text(), report);
+    choose(control, QStringLiteral("Report Details..."));
+
+    ASSERT_EQ(answering.shown.size(), 2) << answering.shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(answering.shown[0].startsWith(
+        QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
+    EXPECT_EQ(answering.shown[1], answering.shown[0]);
+}
