@@ -189,7 +189,7 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
             err << "corvane: cannot read " << *options.history << ": " << reason << "\n";
             return 2;
         }
-        history = decodeText(*bytes);
+        history = decodeText(std::move(*bytes));
     }
 
     MemoryPane pane;

@@ -12,11 +12,13 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QValueAxis>
@@ -116,7 +118,12 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     layout->addWidget(new QLabel(q(frequencies.summary()), this));
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
-    resize(960, 540);
+    // Wide enough for 80 bars, but never wider than the screen (at twice the
+    // scale a screen may hold only a part of it).
+    QSize size(960, 540);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 }
 
 void FrequencyChartWindow::open(QWidget* parent, Dialogs& dialogs, const std::string& paneText,

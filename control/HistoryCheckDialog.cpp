@@ -46,7 +46,7 @@ void HistoryCheckDialog::open(QWidget* parent, Dialogs& dialogs, const std::stri
         dialogs.message("Cannot open \"" + *path + "\": " + reason + ".", kTitle);
         return;
     }
-    const HistoryResult result = checkHistory(paneText, decodeText(*bytes), report);
+    const HistoryResult result = checkHistory(paneText, decodeText(std::move(*bytes)), report);
     if (!result.error.empty()) {
         dialogs.message(result.error, kTitle);
         return;
