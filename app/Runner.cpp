@@ -3,11 +3,15 @@
 #include "ButtonTable.h"
 #include "Clock.h"
 #include "DrawCheck.h"
+#include "DrawHistory.h"
 #include "LastReport.h"
 #include "MemoryPane.h"
+#include "NumberFrequencies.h"
 #include "RandomSource.h"
+#include "ReportCsv.h"
 #include "ScriptedDialogs.h"
 #include "StartUp.h"
+#include "TextFile.h"
 
 #include <CLI/CLI.hpp>
 
@@ -17,6 +21,7 @@
 #include <optional>
 #include <ostream>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -26,6 +31,9 @@ struct Options {
     std::optional<std::string> draw;
     bool details = false;
     bool showSeed = false;
+    bool csv = false;
+    bool frequencies = false;
+    std::optional<std::string> history;
     std::vector<std::string> nameAndAnswers;
 };
 
@@ -46,8 +54,8 @@ class HelpFormat : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App* app, std::string) const override
     {
-        return "Usage: corvane [-C DIR] [--seed X] [--check DRAW] [--details] [--show-seed] NAME "
-               "[ANSWER ...]\n"
+        return "Usage: corvane [-C DIR] [--seed X] [--check DRAW] [--check-history FILE] [--details]\n"
+               "               [--show-seed] [--csv] [--frequencies] NAME [ANSWER ...]\n"
                + app->get_description() + "\n";
     }
     std::string make_description(const CLI::App*) const override { return {}; }
@@ -80,10 +88,20 @@ void describe(CLI::App& app, Options& options)
            "check the pane's lines against DRAW (\"3 11 19 27 38 + 7\") and write the\n"
            "result to standard error as [Check Against a Draw] and its lines")
         ->type_name("DRAW");
+    app.add_option_function<std::string>(
+           "--check-history", [&](const std::string& file) { options.history = file; },
+           "check the pane's lines against every draw of FILE (one a line, a date\n"
+           "before it and a header line skipped) and write the pairs and lines of each\n"
+           "tier to standard error as [Check Against a Draw History]")
+        ->type_name("FILE");
     app.add_flag("--details", options.details,
                  "write a message box's details (the odds boxes' tier tables) after it");
     app.add_flag("--show-seed", options.showSeed,
                  "write [seed] X for the seed the click used, X reading back to the same seed");
+    app.add_flag("--csv", options.csv, "write the pane's report lines as CSV rows instead of the pane's text");
+    app.add_flag("--frequencies", options.frequencies,
+                 "write how often each number stands in the pane's lines to standard error,\n"
+                 "as CSV rows group,value,count");
     app.footer(namesText());
 }
 
@@ -97,6 +115,28 @@ bool writeCheck(const std::string& draw, const MemoryPane& pane, const LastRepor
     for (const std::string& line : result.lines())
         err << line << "\n";
     return result.error.empty();
+}
+
+// The lines' tiers against every draw of a history, as the window's dialog shows them.
+bool writeHistoryCheck(const std::string& history, const MemoryPane& pane, const LastReport& report,
+                       std::ostream& err)
+{
+    const HistoryResult result = checkHistory(pane.text(), history, report.shown ? &report : nullptr);
+    err << "[Check Against a Draw History]\n";
+    for (const std::string& line : result.lines())
+        err << line << "\n";
+    return result.error.empty();
+}
+
+bool writeFrequencies(const MemoryPane& pane, const LastReport& report, std::ostream& err)
+{
+    const Frequencies frequencies = numberFrequencies(pane.text(), report.shown ? &report : nullptr);
+    if (!frequencies.error.empty()) {
+        err << "corvane: --frequencies: " << frequencies.error << "\n";
+        return false;
+    }
+    err << frequencies.table();
+    return true;
 }
 
 } // namespace
@@ -142,6 +182,17 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 2;
     }
 
+    std::string history;
+    if (options.history) {
+        std::string reason;
+        const auto bytes = readFileBytes(*options.history, &reason);
+        if (!bytes) {
+            err << "corvane: cannot read " << *options.history << ": " << reason << "\n";
+            return 2;
+        }
+        history = decodeText(std::move(*bytes));
+    }
+
     MemoryPane pane;
     writeWelcome(pane);
     ScriptedDialogs dialogs(std::vector<std::string>(rest.begin() + 1, rest.end()), err,
@@ -163,8 +214,21 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "[seed] " << roundTripText(*click.report.seed) << "\n";
     if (options.draw && !writeCheck(*options.draw, pane, click.report, err))
         status = 1;
+    if (options.history && !writeHistoryCheck(history, pane, click.report, err))
+        status = 1;
+    if (options.frequencies && !writeFrequencies(pane, click.report, err))
+        status = 1;
+    std::string report = pane.text();
+    if (options.csv) {
+        CsvReport csv = reportCsv(report, click.report.shown ? &click.report : nullptr);
+        if (!csv.error.empty()) {
+            err << "corvane: --csv: " << csv.error << "\n";
+            return 1;
+        }
+        report = std::move(csv.text);
+    }
     errno = 0;
-    out << pane.text() << std::flush;
+    out << report << std::flush;
     if (!out) {
         err << "corvane: the report could not be written: "
             << (errno != 0 ? std::strerror(errno) : "the output was cut short") << "\n";

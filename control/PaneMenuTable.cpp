@@ -2,7 +2,10 @@
 
 #include "ButtonTable.h"
 #include "CheckDrawDialog.h"
+#include "CsvExport.h"
 #include "Dialogs.h"
+#include "FrequencyChartWindow.h"
+#include "HistoryCheckDialog.h"
 #include "QtPane.h"
 #include "ShownReport.h"
 
@@ -16,6 +19,26 @@ void checkAgainstADraw(PaneMenuContext& menu)
     QObject::connect(&dialog, &CheckDrawDialog::lineChosen, &dialog,
                      [&menu](int lineNumber) { menu.pane.selectLine(lineNumber); });
     dialog.exec();
+}
+
+// The commands below read the pane's lines as the check does: as the last
+// report laid them out while the pane still holds it, else by their shape.
+void checkAgainstADrawHistory(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    HistoryCheckDialog::open(menu.window, menu.dialogs, text, menu.reports.inPane(text));
+}
+
+void showNumberFrequencies(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    FrequencyChartWindow::open(menu.window, menu.dialogs, text, menu.reports.inPane(text));
+}
+
+void exportAsCsv(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    exportCsv(menu.dialogs, text, menu.reports.inPane(text));
 }
 
 void showReportDetails(PaneMenuContext& menu)
@@ -34,6 +57,9 @@ void runAgainWithThisSeed(PaneMenuContext& menu)
 
 const std::vector<PaneMenuAction> kPaneMenuActions = {
     {"Check Against a Draw...", false, checkAgainstADraw},
+    {"Check Against a Draw History...", false, checkAgainstADrawHistory},
+    {"Number Frequencies...", false, showNumberFrequencies},
+    {"Export as CSV...", false, exportAsCsv},
     {"Report Details...", true, showReportDetails},
     {"Run Again With This Seed", true, runAgainWithThisSeed},
 };

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::size_t kMostLineNumbers = 10;
 const char* const kNoRouletteCheck = "Roulette spins have no draw to be checked against.";
+const char* const kNoLines = "The pane holds no lines to check.";
 
 // Which numbers a drum drew, for counting a line's matches at a glance.
 class DrawnSet {
@@ -35,53 +36,6 @@ public:
 private:
     std::vector<bool> marks_;
 };
-
-void tallyNumbers(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
-                  CheckResult& result)
-{
-    const int k = layout.firstCount;
-    const int kb = layout.secondCount;
-    const TierGame game{{layout.firstBiggest, k}, kb > 0 ? std::optional<Drum>(Drum{0, kb}) : std::nullopt};
-    for (int m = k; m >= 0; --m)
-        for (int b = kb; b >= 0; --b)
-            result.tiers.push_back({tierName(game, {m, b}), {}});
-    const DrawnSet first(draw.first);
-    const DrawnSet second(draw.second);
-    for (const ReportLine& play : plays) {
-        const int m = first.matches(play.first);
-        const int b = second.matches(play.second);
-        result.tiers[static_cast<std::size_t>((k - m) * (kb + 1) + (kb - b))].lineNumbers.push_back(
-            play.lineNumber);
-    }
-}
-
-void tallyOrder(const std::vector<ReportLine>& plays, const Draw& draw, CheckResult& result)
-{
-    result.tiers = {{"in order", {}}, {"in any order", {}}};
-    std::vector<int> sortedDraw = draw.first;
-    std::sort(sortedDraw.begin(), sortedDraw.end());
-    for (const ReportLine& play : plays) {
-        if (play.first == draw.first)
-            result.tiers[0].lineNumbers.push_back(play.lineNumber);
-        std::vector<int> sorted = play.first;
-        std::sort(sorted.begin(), sorted.end());
-        if (sorted == sortedDraw)
-            result.tiers[1].lineNumbers.push_back(play.lineNumber);
-    }
-}
-
-void tallyTeams(const std::vector<ReportLine>& plays, const Draw& draw, CheckResult& result)
-{
-    const auto games = static_cast<int>(draw.teams.size());
-    for (int m = games; m >= 0; --m)
-        result.tiers.push_back({std::to_string(m) + " of " + std::to_string(games) + " right", {}});
-    for (const ReportLine& play : plays) {
-        int right = 0;
-        for (std::size_t y = 0; y < draw.teams.size() && y < play.teams.size(); ++y)
-            right += play.teams[y] == draw.teams[y];
-        result.tiers[static_cast<std::size_t>(games - right)].lineNumbers.push_back(play.lineNumber);
-    }
-}
 
 // Every play of the game: what one line's jackpot odds are taken from.
 std::optional<mpz_class> jackpotTotal(const LineLayout& layout)
@@ -165,56 +119,146 @@ std::vector<std::string> CheckResult::lines() const
     return lines;
 }
 
+TierScale tierScale(const Draw& draw, const LineLayout& layout)
+{
+    TierScale scale;
+    switch (layout.kind) {
+    case LineKind::Numbers: {
+        const int k = layout.firstCount;
+        const int kb = layout.secondCount;
+        const TierGame game{{layout.firstBiggest, k},
+                            kb > 0 ? std::optional<Drum>(Drum{0, kb}) : std::nullopt};
+        for (int m = k; m >= 0; --m)
+            for (int b = kb; b >= 0; --b)
+                scale.names.push_back(tierName(game, {m, b}));
+        break;
+    }
+    case LineKind::Digits:
+    case LineKind::Horses:
+        scale.names = {"in order", "in any order"};
+        scale.nested = true;
+        break;
+    case LineKind::Teams: {
+        const auto games = static_cast<int>(draw.teams.size());
+        for (int m = games; m >= 0; --m)
+            scale.names.push_back(std::to_string(m) + " of " + std::to_string(games) + " right");
+        scale.unit = "ticket";
+        break;
+    }
+    case LineKind::Pockets:
+        break;
+    }
+    return scale;
+}
+
+void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
+                std::vector<int>& places)
+{
+    places.assign(plays.size(), -1);
+    switch (layout.kind) {
+    case LineKind::Numbers: {
+        const int k = layout.firstCount;
+        const int kb = layout.secondCount;
+        const DrawnSet first(draw.first);
+        const DrawnSet second(draw.second);
+        for (std::size_t i = 0; i < plays.size(); ++i)
+            places[i] = (k - first.matches(plays[i].first)) * (kb + 1)
+                        + (kb - second.matches(plays[i].second));
+        break;
+    }
+    case LineKind::Digits:
+    case LineKind::Horses: {
+        std::vector<int> sortedDraw = draw.first;
+        std::sort(sortedDraw.begin(), sortedDraw.end());
+        std::vector<int> sorted;
+        for (std::size_t i = 0; i < plays.size(); ++i) {
+            sorted = plays[i].first;
+            std::sort(sorted.begin(), sorted.end());
+            if (plays[i].first == draw.first)
+                places[i] = 0;
+            else if (sorted == sortedDraw)
+                places[i] = 1;
+        }
+        break;
+    }
+    case LineKind::Teams: {
+        const auto games = static_cast<int>(draw.teams.size());
+        for (std::size_t i = 0; i < plays.size(); ++i) {
+            int right = 0;
+            for (std::size_t y = 0; y < draw.teams.size() && y < plays[i].teams.size(); ++y)
+                right += plays[i].teams[y] == draw.teams[y];
+            places[i] = games - right;
+        }
+        break;
+    }
+    case LineKind::Pockets:
+        break;
+    }
+}
+
 CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
                       const LineLayout& layout)
 {
     CheckResult result;
     result.draw = draw.text();
-    switch (layout.kind) {
-    case LineKind::Numbers:
-        tallyNumbers(plays, draw, layout, result);
-        break;
-    case LineKind::Digits:
-    case LineKind::Horses:
-        tallyOrder(plays, draw, result);
-        break;
-    case LineKind::Teams:
-        result.unit = "ticket";
-        tallyTeams(plays, draw, result);
-        break;
-    case LineKind::Pockets:
+    if (layout.kind == LineKind::Pockets) {
         result.error = kNoRouletteCheck;
         return result;
+    }
+    const TierScale scale = tierScale(draw, layout);
+    result.unit = scale.unit;
+    for (const std::string& name : scale.names)
+        result.tiers.push_back({name, {}});
+    std::vector<int> places;
+    placePlays(plays, draw, layout, places);
+    for (std::size_t i = 0; i < plays.size(); ++i) {
+        if (places[i] < 0)
+            continue;
+        const auto last = scale.nested ? result.tiers.size() : static_cast<std::size_t>(places[i]) + 1;
+        for (auto t = static_cast<std::size_t>(places[i]); t < last; ++t)
+            result.tiers[t].lineNumbers.push_back(plays[i].lineNumber);
     }
     if (const auto total = jackpotTotal(layout); total && !plays.empty())
         result.jackpot = jackpotLine(*total, distinctPlays(plays), result.unit);
     return result;
 }
 
-CheckResult checkDraw(std::string_view text, std::string_view drawText, const LastReport* report)
+PaneLines readPaneLines(std::string_view text, std::string_view drawText, const LastReport* report)
 {
-    LineLayout layout = report ? layoutOfReport(*report) : LineLayout{};
-    if (!layout.gameKnown())
-        layout = layoutByShape(text, namesTeams(drawText), secondGroupSize(drawText));
-    const std::vector<ReportLine> plays = readReportLines(text, layout);
-    CheckResult result;
-    if (plays.empty()) {
-        result.error = "The pane holds no lines to check.";
-        return result;
-    }
-    if (layout.kind == LineKind::Pockets) {
-        result.error = kNoRouletteCheck;
-        return result;
-    }
+    PaneLines lines;
+    lines.layout = report ? layoutOfReport(*report) : LineLayout{};
+    lines.reportLayout = lines.layout.gameKnown();
+    if (!lines.reportLayout)
+        lines.layout = layoutByShape(text, namesTeams(drawText), secondGroupSize(drawText));
+    lines.plays = readReportLines(text, lines.layout);
+    if (lines.plays.empty())
+        lines.error = kNoLines;
     // Loaded tickets tell their games by the widest one (blank games at the end
     // leave a ticket short).
-    if (layout.kind == LineKind::Teams && layout.firstCount == 0)
-        for (const ReportLine& play : plays)
-            layout.firstCount = std::max(layout.firstCount, static_cast<int>(play.teams.size()));
-    const DrawReading reading = readDraw(drawText, layout);
+    if (lines.layout.kind == LineKind::Teams && lines.layout.firstCount == 0)
+        for (const ReportLine& play : lines.plays)
+            lines.layout.firstCount = std::max(lines.layout.firstCount, static_cast<int>(play.teams.size()));
+    return lines;
+}
+
+std::string checkableError(const PaneLines& lines)
+{
+    if (!lines.error.empty())
+        return lines.error;
+    return lines.layout.kind == LineKind::Pockets ? kNoRouletteCheck : "";
+}
+
+CheckResult checkDraw(std::string_view text, std::string_view drawText, const LastReport* report)
+{
+    const PaneLines lines = readPaneLines(text, drawText, report);
+    CheckResult result;
+    result.error = checkableError(lines);
+    if (!result.error.empty())
+        return result;
+    const DrawReading reading = readDraw(drawText, lines.layout);
     if (!reading.draw) {
         result.error = reading.error;
         return result;
     }
-    return tallyDraw(plays, *reading.draw, layout);
+    return tallyDraw(lines.plays, *reading.draw, lines.layout);
 }

@@ -32,9 +32,35 @@ struct CheckResult {
     std::vector<std::string> lines() const;
 };
 
+// The prize tiers of a draw for lines of the layout, from the best down.
+struct TierScale {
+    std::vector<std::string> names;
+    std::string unit = "line"; // "line" or "ticket"
+    bool nested = false;       // a play in a tier counts in the tiers after it too ("in order")
+};
+TierScale tierScale(const Draw& draw, const LineLayout& layout);
+
+// The tier each play reaches against the draw, as an index into the scale's
+// names, -1 for none: one pass, no text, for checking many draws.
+void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
+                std::vector<int>& places);
+
 // Tallies the plays against a draw in the tiers of the layout.
 CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
                       const LineLayout& layout);
+
+// The plays of a text as a check reads them: as the last report laid them
+// out when the text is that report (`report` given), else by their shape,
+// a typed draw telling whether to look for teams and a second group.
+struct PaneLines {
+    LineLayout layout;
+    bool reportLayout = false; // laid out as the last report, not read by shape
+    std::vector<ReportLine> plays;
+    std::string error; // "The pane holds no lines to check." when there are none
+};
+PaneLines readPaneLines(std::string_view text, std::string_view drawText, const LastReport* report);
+// Why the lines cannot be checked against draws; empty when they can.
+std::string checkableError(const PaneLines& lines);
 
 // Checks a text against a typed draw: its lines are read as the last report
 // laid them out when the text is that report (`report` given), else by

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Opens the real window on a virtual 1280x1024 screen, clicks Lotto 6 (its
-# prompt answered) and checks it against a draw, clicks Roulette and U.S. Bet
-# (on a five-game file), and writes a picture of the screen after each step,
-# at scale 1 and 2.
+# prompt answered), checks it against a draw and charts its numbers, clicks
+# Roulette and U.S. Bet (on a five-game file), and writes a picture of the
+# screen after each step, at scale 1 and 2.
 # Usage: tools/screenshots.sh [FOLDER]   (default: screenshots/)
 # BUILD_DIR names the build folder (default: build).
 set -eu
@@ -78,16 +78,25 @@ for scale in 1 2; do
     dialog=""
     shoot "scale$scale-3-lotto6"
 
-    # The pane's context menu (its last entries: check, details, run again)
-    # opens the check dialog.
+    # The pane's context menu (its last entries: check, check a history,
+    # frequencies, CSV, details, run again) opens the check dialog and the
+    # frequency chart.
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove --sync $((X + 200 * scale)) $((Y + 300 * scale)) click 3
     sleep 0.5
-    xdotool key Up Up Up Return
+    xdotool key Up Up Up Up Up Up Return
     focus "Check Against a Draw"
     xdotool type --delay 20 "3 11 19 27 38 45"
     xdotool key Return
     shoot "scale$scale-3b-check-draw"
+    xdotool key Escape
+    dialog=""
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync $((X + 200 * scale)) $((Y + 300 * scale)) click 3
+    sleep 0.5
+    xdotool key Up Up Up Up Return
+    focus "Number Frequencies"
+    shoot "scale$scale-3c-frequencies"
     xdotool key Escape
     dialog=""
 

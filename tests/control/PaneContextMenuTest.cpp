@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
@@ -50,7 +51,9 @@ void choose(const CorvaneGen7& control, const QString& entry)
 TEST(PaneContextMenu, AddsCheckDetailsAndRunAgainToTheEditActionsOnceAReportIsShown)
 {
     const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
-                               "Delete (off)", "-", "Select All", "-", "Check Against a Draw..."};
+                               "Delete (off)", "-", "Select All", "-", "Check Against a Draw...",
+                               "Check Against a Draw History...", "Number Frequencies...",
+                               "Export as CSV..."};
     CorvaneGen7 control;
     control.show();
     const QStringList disabled = {"Report Details... (off)", "Run Again With This Seed (off)"};
@@ -117,4 +120,19 @@ TEST(PaneContextMenu, RunAgainMakesTheSameReportWithoutAskingAndKeepsItsDetails)
     EXPECT_TRUE(answering.shown[0].startsWith(
         QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
     EXPECT_EQ(answering.shown[1], answering.shown[0]);
+}
+
+TEST(PaneContextMenu, NumberFrequenciesChartsTheReportInThePaneAndLeavesItAsItIs)
+{
+    CorvaneGen7 control;
+    control.show();
+    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
+    const QString text = paneOf(control)->text();
+    choose(control, QStringLiteral("Number Frequencies..."));
+    auto* chart = control.window()->findChild<QDialog*>(QStringLiteral("NumberFrequencies"));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_EQ(chart->findChild<QTabWidget*>()->count(), 3); // a tab per digit position
+    EXPECT_EQ(paneOf(control)->text(), text);
+    chart->close();
 }

@@ -1,4 +1,6 @@
+#include "CsvExport.h"
 #include "PaneCommands.h"
+#include "ScriptedDialogs.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -115,4 +118,29 @@ TEST(FontClick, StylesTheSelectionOrTheWholePaneStartingFromCourierNewTen)
     EXPECT_EQ(click.pane.focusCount(), focus);
     for (const auto& shown : click.dialogs.shown())
         EXPECT_EQ(shown.text + " " + shown.defaultText, "Courier New 10");
+}
+
+TEST(ExportCsv, WritesTheLinesAsCsvOrSaysWhyNot)
+{
+    const struct {
+        std::string pane;
+        const char* answer;
+        std::string file; // "out.csv" afterwards
+        std::string message;
+    } cases[] = {
+        {"  1  2  3\r\n", "out.csv", "n1,n2,n3\r\n1,2,3\r\n", ""},
+        {"  1  2  3\r\n", "", "old", ""},
+        {"  1  2  3\r\n", "no/such/out.csv", "old",
+         "[Export as CSV] Cannot save \"no/such/out.csv\": " + noSuchFile() + ".\n"},
+        {"Welcome.\n", "out.csv", "old", "[Export as CSV] The pane holds no lines to check.\n"},
+    };
+    for (const auto& c : cases) {
+        TempDirectory dir;
+        writeFile("out.csv", "old");
+        std::ostringstream messages;
+        ScriptedDialogs dialogs({c.answer}, messages);
+        exportCsv(dialogs, c.pane, nullptr);
+        EXPECT_EQ(readFile("out.csv"), c.file) << c.answer;
+        EXPECT_EQ(messages.str(), c.message) << c.answer;
+    }
 }

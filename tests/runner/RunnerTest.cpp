@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 struct RunResult {
@@ -160,4 +163,45 @@ TEST(Runner, CheckWritesTheTallyOfTheReportOrOfASavedFile)
     const RunResult wrong = run({"--seed", "42", "--check", "3 11 19", "Pick6", "49"});
     EXPECT_EQ(wrong.status, 1);
     EXPECT_EQ(wrong.err, "[Check Against a Draw]\nThe draw holds 3 numbers where 6 are needed.\n");
+}
+
+TEST(Runner, CsvFrequenciesAndHistoryPresentThePanesLines)
+{
+    TempDirectory dir;
+    const RunResult plain = run({"--seed", "42", "Pick3"});
+    const RunResult csv = run({"--seed", "42", "--csv", "Pick3"});
+    EXPECT_EQ(csv.status, 0);
+    const std::string firstLine = plain.out.substr(0, 9); // " 3  7  0 "
+    const std::string firstRow = {firstLine[1], ',', firstLine[4], ',', firstLine[7], '\r', '\n'};
+    EXPECT_EQ(csv.out.substr(0, 17), "d1,d2,d3\r\n" + firstRow);
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 1001);
+
+    const RunResult counted = run({"--seed", "42", "--frequencies", "Pick6", "49"});
+    EXPECT_EQ(counted.out, run({"--seed", "42", "Pick6", "49"}).out);
+    std::istringstream rows(counted.err);
+    std::string row;
+    std::getline(rows, row);
+    EXPECT_EQ(row, "group,value,count\r");
+    long total = 0;
+    int bars = 0;
+    for (; std::getline(rows, row); ++bars) {
+        EXPECT_EQ(row.rfind("first," + std::to_string(bars + 1) + ",", 0), 0u) << row;
+        total += std::stol(row.substr(row.rfind(',') + 1));
+    }
+    EXPECT_EQ(bars, 49);
+    EXPECT_EQ(total, 6000);
+
+    writeFile("history.csv", "date,n1,n2,n3,n4,n5,n6\r\n2026-11-28,3,11,19,27,38,45\r\n");
+    const RunResult history = run({"--seed", "42", "--check-history", "history.csv", "Pick6", "49"});
+    EXPECT_EQ(history.status, 0);
+    EXPECT_EQ(history.err.rfind("[Check Against a Draw History]\nDraws read: 1\n6 of 6: ", 0), 0u);
+    EXPECT_NE(history.err.find("\nbest 0 of 6: "), std::string::npos);
+
+    const RunResult missing = run({"--check-history", "none.csv", "Pick3"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "corvane: cannot read none.csv: " + std::string(std::strerror(ENOENT)) + "\n");
+    const RunResult noLines = run({"--csv", "Edit"});
+    EXPECT_EQ(noLines.status, 1);
+    EXPECT_EQ(noLines.out, "");
+    EXPECT_EQ(noLines.err, "corvane: --csv: The pane holds no lines to check.\n");
 }

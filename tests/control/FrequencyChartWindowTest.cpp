@@ -1,0 +1,67 @@
+#include "ButtonTable.h"
+#include "Clock.h"
+#include "FrequencyChartWindow.h"
+#include "MemoryPane.h"
+#include "NumberFrequencies.h"
+#include "RandomSource.h"
+#include "ScriptedDialogs.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sstream>
+
+TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersAndSavesThePicture)
+{
+    TempDirectory dir;
+    MemoryPane pane;
+    std::ostringstream messages;
+    ScriptedDialogs dialogs({"49"}, messages);
+    RandomSource random;
+    SystemClock clock;
+    ClickContext click{pane, dialogs, random, clock, 42.0};
+    runButton(*findButton("Pick6"), click);
+
+    FrequencyChartWindow window(numberFrequencies(pane.text(), &click.report), nullptr);
+    EXPECT_EQ(window.findChild<QLabel*>()->text(), QStringLiteral("1000 lines of Lotto 6 (Biggest Number: 49)"));
+    const auto views = window.findChildren<QChartView*>();
+    ASSERT_EQ(views.size(), 1);
+    const QList<QAbstractSeries*> series = views.front()->chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    const QBarSet* bars = static_cast<QBarSeries*>(series[0])->barSets().front();
+    ASSERT_EQ(bars->count(), 49);
+    qreal total = 0;
+    for (int i = 0; i < bars->count(); ++i)
+        total += bars->at(i);
+    EXPECT_EQ(total, 6000);
+    const auto mean = static_cast<QLineSeries*>(series[1])->points();
+    ASSERT_EQ(mean.size(), 2);
+    EXPECT_DOUBLE_EQ(mean[0].y(), 6000.0 / 49);
+    EXPECT_DOUBLE_EQ(mean[1].x() - mean[0].x(), 49);
+
+    window.show();
+    EXPECT_EQ(window.saveChart("chart.png"), std::nullopt);
+    EXPECT_EQ(readFileBytes("chart.png").value_or("").substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(window.saveChart("chart.svg"), std::nullopt);
+    EXPECT_NE(readFileBytes("chart.svg").value_or("").find("<svg"), std::string::npos);
+    EXPECT_EQ(window.saveChart("no/such/folder/chart.png"), std::string(std::strerror(ENOENT)));
+}
+
+TEST(FrequencyChartWindow, TextWithoutReportLinesGetsTheDrawChecksMessage)
+{
+    std::ostringstream messages;
+    ScriptedDialogs dialogs({}, messages);
+    QWidget parent;
+    FrequencyChartWindow::open(&parent, dialogs, "Welcome.\n", nullptr);
+    EXPECT_EQ(messages.str(), "[Number Frequencies] The pane holds no lines to check.\n");
+    EXPECT_EQ(parent.findChild<FrequencyChartWindow*>(), nullptr);
+}
