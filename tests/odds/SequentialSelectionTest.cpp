@@ -1,4 +1,5 @@
 #include "LottoOdds.h"
+#include "NumberField.h"
 #include "PrintWriter.h"
 #include "SequentialSelection.h"
 #include "TestSupport.h"
