@@ -27,9 +27,12 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         std::filesystem::resize_file("big.txt", kOpenLimitBytes + 1);
         ScriptedClick click({c.answer});
         click.pane.setText("before");
+        click.pane.setVisible(false);
         click.run(Open_Click);
         EXPECT_EQ(click.pane.text(), c.pane) << c.answer;
         EXPECT_EQ(click.messages.str(), c.message) << c.answer;
+        // A loaded file is shown and takes the focus.
+        EXPECT_EQ(click.pane.visible(), !c.pane.empty()) << c.answer;
         EXPECT_EQ(click.pane.focusCount() > 0, !c.pane.empty()) << c.answer;
         EXPECT_EQ(click.dialogs.shown().front().title, "Open File");
         EXPECT_EQ(click.dialogs.shown().front().defaultText, "GAMES.5");
