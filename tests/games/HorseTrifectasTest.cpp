@@ -35,6 +35,7 @@ TEST(TrifectaReport, RepeatedHorsesAreRedrawn)
     EXPECT_EQ(trifectaReport(32767, widest).substr(0, 18), " 32767   1 16384\r\n");
 }
 
+// The first click creates the file with 8 horses.
 TEST(HorsesClick, RemembersAnAnswerInRangeAndRefusesTheRest)
 {
     const std::string range = "[Number of Horses in The Race] The number of horses must be from 3 to 32767.\n";
@@ -44,7 +45,6 @@ TEST(HorsesClick, RemembersAnAnswerInRangeAndRefusesTheRest)
     };
     for (const auto& [answer, horses, message] : cases) {
         TempDirectory dir;
-        writeFile("Horses.INI", " 8 \r\n");
         ScriptedClick click({answer});
         click.pane.setText("old");
         click.run(Horses_Click);

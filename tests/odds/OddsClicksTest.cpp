@@ -51,10 +51,10 @@ TEST(OddsClicks, ShowTheOddsThenTheCombinationsAndRememberTheGame)
         std::string remembered;
         std::function<std::string(RandomSource&)> report;
     } cases[] = {
-        {AnyLotto_Click, {"80", "20"},
-         "[Lotto Odds]  Total combinations of 80 taken 20 at a time is : 3,535,316,142,212,174,336\n",
-         "LotOdds.INI", " 80            20 \r\n", [](RandomSource& r) { return lottoOddsReport({80, 20}, r); }},
-        {PowerOdds_Click, {}, // the defaults
+        // With no answers every prompt keeps its default.
+        {AnyLotto_Click, {}, "[Lotto Odds]  Total combinations of 49 taken 6 at a time is : 13,983,816\n",
+         "LotOdds.INI", " 49            6 \r\n", [](RandomSource& r) { return lottoOddsReport({49, 6}, r); }},
+        {PowerOdds_Click, {},
          "[PowerBall Odds]  Total combinations of 49 taken 5 at a time +  42 PowerBall is : 80,089,128\n",
          "PowerOdds.INI", " 49            5             42 \r\n",
          [](RandomSource& r) { return powerOddsReport({{49, 5}, 42}, r); }},
