@@ -14,8 +14,10 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         std::string pane;
         std::string message;
     } cases[] = {
-        {"in.txt", "a\r\nb\nz\xC3\xA9\n", "a\r\nb\nz\xC3\xA9\n", ""},
+        {"in.txt", "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2", "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2", ""},
+        // Bytes that are not UTF-8 (a surrogate is not) are one Latin-1 character each.
         {"in.txt", "caf\xE9\r\n", "caf\xC3\xA9\r\n", ""},
+        {"in.txt", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80", ""},
         {"", "x", "", ""},
         {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": No such file or directory.\n"},
         {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},

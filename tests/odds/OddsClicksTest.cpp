@@ -39,6 +39,10 @@ TEST(OddsReports, PutThePowerBallAndTheSecondSetInTheirFields)
     const std::string euro = euroOddsReport({{3, 2}, {3, 4}}, draws);
     EXPECT_EQ(euro.substr(0, 18), "  1  2   1  2  3\r\n");
     EXPECT_EQ(draws.drawn(), 6000u);
+    // The room reserved for a line is that of the widest line, CR LF included.
+    EXPECT_EQ(powerOddsLongestLine({{3, 3}, 42}), 15u);
+    EXPECT_EQ(euroOddsLongestLine({{3, 2}, {3, 4}}), 18u);
+    EXPECT_EQ(lottoOddsLongestLine({120, 3}), 14u);
 }
 
 TEST(OddsClicks, ShowTheOddsThenTheCombinationsAndRememberTheGame)
