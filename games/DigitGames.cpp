@@ -2,7 +2,6 @@
 
 #include "PrintWriter.h"
 #include "RandomSource.h"
-#include "Rounding.h"
 
 std::string digitReport(int digits, RandomSource& random)
 {
@@ -10,7 +9,7 @@ std::string digitReport(int digits, RandomSource& random)
     out.reserve(1000 * (3 * static_cast<std::size_t>(digits) + 2));
     for (int line = 0; line < 1000; ++line) {
         for (int j = 0; j < digits; ++j)
-            out.number(Int(random.next() * 10.0));
+            out.number(drawNumber(random, 10) - 1);
         out.endLine();
     }
     return out.take();

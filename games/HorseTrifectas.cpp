@@ -4,32 +4,20 @@
 #include "ParameterFile.h"
 #include "PrintWriter.h"
 #include "RandomSource.h"
-#include "Rounding.h"
-#include "TextFunctions.h"
-
-namespace {
-
-// The range check keeps every draw within 1..32767, a 16-bit horse number.
-int drawHorse(double horses, RandomSource& random)
-{
-    return static_cast<int>(Int(random.next() * horses)) + 1;
-}
-
-} // namespace
 
 std::string trifectaReport(double horses, RandomSource& random)
 {
     PrintWriter out;
     out.reserve(1000 * 14);
     for (int line = 0; line < 1000; ++line) {
-        const int first = drawHorse(horses, random);
-        int second = drawHorse(horses, random);
+        const int first = drawNumber(random, horses);
+        int second = drawNumber(random, horses);
         while (second == first)
-            second = drawHorse(horses, random);
-        int third = drawHorse(horses, random);
+            second = drawNumber(random, horses);
+        int third = drawNumber(random, horses);
         while (third == first || third == second)
-            third = drawHorse(horses, random);
-        out.text(Format(Str(first), 4)).text(Format(Str(second), 4)).text(Format(Str(third), 4));
+            third = drawNumber(random, horses);
+        out.numberField(first, 4).numberField(second, 4).numberField(third, 4);
         out.endLine();
     }
     return out.take();

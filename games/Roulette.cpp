@@ -26,7 +26,10 @@ void writeRule(PrintWriter& out) { out.tab(1).text(String(54, '-')).endLine(); }
 void writeSpin(PrintWriter& out, int pocket, RouletteTally& tally)
 {
     const bool number = pocket >= 1 && pocket <= 36;
-    out.tab(1).text(pocket == kDoubleZero ? " 00" : Format(Str(pocket), 3));
+    if (pocket == kDoubleZero)
+        out.tab(1).text(" 00");
+    else
+        out.tab(1).numberField(pocket, 3);
 
     static const char* const kDozens[] = {"Doz_1", "Doz_2", "Doz_3"};
     static const char* const kColumns[] = {"Col_1", "Col_2", "Col_3"};
@@ -88,7 +91,7 @@ std::string rouletteReport(RandomSource& random, double seed, float timeOfDay)
     out.reserve(1000 * 55 + 9 * 80);
     RouletteTally tally;
     for (int spin = 0; spin < 1000; ++spin)
-        writeSpin(out, static_cast<int>(Int(random.next() * kPockets)), tally);
+        writeSpin(out, drawNumber(random, kPockets) - 1, tally); // 0 to 37, 37 for 00
     writeRouletteSummary(out, tally, seed, toInt32(timeOfDay).value_or(0));
     return out.take();
 }

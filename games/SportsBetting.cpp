@@ -25,7 +25,7 @@ std::string ticketReport(const std::vector<Game>& games, RandomSource& random)
     out.reserve(103 * (10 * games.size() + 2));
     for (int ticket = 0; ticket < 100; ++ticket) {
         for (std::size_t y = 0; y < games.size(); ++y) {
-            const bool first = Int(2.0 * random.next()) + 1 == 1;
+            const bool first = drawNumber(random, 2) == 1;
             ++(first ? firstCounts[y] : secondCounts[y]);
             out.tab(gameColumn(y + 1)).text(first ? games[y].firstTeam : games[y].secondTeam);
         }

@@ -3,15 +3,14 @@
 #include "ClickContext.h"
 #include "Dialogs.h"
 #include "ParameterFile.h"
-#include "Rounding.h"
+#include "RandomSource.h"
 #include "TextFunctions.h"
 
 #include <cmath>
 
 double drawableNumbers(double biggest)
 {
-    const double largestDraw = std::nextafter(1.0f, 0.0f);
-    return Int(largestDraw * biggest) + 1;
+    return numberDrawnBy(std::nextafter(1.0f, 0.0f), biggest);
 }
 
 std::optional<std::string> refusalOf(double biggest, int needed)

@@ -1,12 +1,11 @@
 #include "BoundedDraws.h"
 
 #include "RandomSource.h"
-#include "Rounding.h"
 
 std::int32_t BoundedDraws::number(double biggest)
 {
     --left_;
-    return static_cast<std::int32_t>(Int(static_cast<double>(random_.next()) * biggest)) + 1;
+    return drawNumber(random_, biggest);
 }
 
 bool BoundedDraws::distinctNumbers(double biggest, std::int32_t* numbers, int count)

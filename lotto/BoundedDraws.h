@@ -4,7 +4,7 @@
 
 class RandomSource;
 
-// The draws of one line, Int(r * biggest) + 1 each, within a budget of
+// The draws of one line, drawNumber each, within a budget of
 // random values. The budget is what keeps a hopeless biggest number from
 // freezing the control: when no drawn set ever passes the filters, or the
 // last number of a range can hardly be drawn, the line gives up instead of

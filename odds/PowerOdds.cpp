@@ -3,11 +3,12 @@
 #include "CombinationCount.h"
 #include "CountFormat.h"
 #include "Dialogs.h"
+#include "NumberField.h"
 #include "OddsCalculators.h"
 #include "OddsClick.h"
+#include "PrintWriter.h"
 #include "PrizeTiers.h"
 #include "RandomSource.h"
-#include "Rounding.h"
 #include "TextFunctions.h"
 
 std::string powerOddsMessage(const PowerOddsGame& game)
@@ -32,8 +33,7 @@ std::string powerOddsReport(const PowerOddsGame& game, RandomSource& random)
 {
     return drawReport(powerOddsLongestLine(game), [&](PrintWriter& out) {
         writeSelection(out, random, game.regular);
-        const double powerBall = Int(random.next() * static_cast<double>(game.biggestPowerBall)) + 1;
-        writeNumberField(out, static_cast<int>(powerBall), 4);
+        out.numberField(drawNumber(random, game.biggestPowerBall), 4);
     });
 }
 

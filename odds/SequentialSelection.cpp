@@ -1,10 +1,10 @@
 #include "SequentialSelection.h"
 
+#include "NumberField.h"
 #include "PrintWriter.h"
 #include "RandomSource.h"
 
 #include <algorithm>
-#include <charconv>
 
 void writeSelection(PrintWriter& out, RandomSource& random, const Ballset& ballset)
 {
@@ -13,7 +13,7 @@ void writeSelection(PrintWriter& out, RandomSource& random, const Ballset& balls
     for (int i = 1; i <= ballset.biggest; ++i) {
         const double p = static_cast<double>(toPick) / candidatesLeft;
         if (random.next() < p) {
-            writeNumberField(out, i, 3);
+            out.numberField(i, 3);
             --toPick;
         }
         --candidatesLeft;
@@ -29,25 +29,6 @@ std::size_t longestSelection(const Ballset& ballset)
     for (int i = ballset.biggest - chosen + 1; i <= ballset.biggest; ++i)
         length += numberFieldWidth(i, 3);
     return length;
-}
-
-void writeNumberField(PrintWriter& out, int number, int width)
-{
-    char field[16] = "               ";
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    const auto length = static_cast<int>(end - digits);
-    const int padded = std::max(width, length + 1);
-    std::copy(digits, end, field + padded - length);
-    out.text({field, static_cast<std::size_t>(padded)});
-}
-
-std::size_t numberFieldWidth(int number, int width)
-{
-    int digits = 1;
-    for (int rest = number / 10; rest != 0; rest /= 10)
-        ++digits;
-    return static_cast<std::size_t>(std::max(width, digits + 1));
 }
 
 std::string drawReport(std::size_t longestLine, const std::function<void(PrintWriter&)>& drawLine)

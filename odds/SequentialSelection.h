@@ -26,11 +26,6 @@ void writeSelection(PrintWriter& out, RandomSource& random, const Ballset& balls
 // The most characters writeSelection can write for the ballset.
 std::size_t longestSelection(const Ballset& ballset);
 
-// Format(Str(number), width) of a number >= 0: a blank and the digits,
-// right-aligned in a field of at least width characters.
-void writeNumberField(PrintWriter& out, int number, int width);
-std::size_t numberFieldWidth(int number, int width);
-
 // The report's lines, each drawn by drawLine and ended by CR LF, with room
 // reserved for lines of at most longestLine characters (line end included).
 std::string drawReport(std::size_t longestLine, const std::function<void(PrintWriter&)>& drawLine);

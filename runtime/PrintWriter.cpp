@@ -1,5 +1,6 @@
 #include "PrintWriter.h"
 
+#include "NumberField.h"
 #include "TextFunctions.h"
 
 void PrintWriter::write(std::string_view piece)
@@ -34,6 +35,14 @@ PrintWriter& PrintWriter::number(double value)
 PrintWriter& PrintWriter::single(float value)
 {
     writeNumber(value, Precision::Single);
+    return *this;
+}
+
+PrintWriter& PrintWriter::numberField(std::int32_t number, int width)
+{
+    const std::size_t before = out_.size();
+    appendNumberField(out_, number, width);
+    column_ += static_cast<int>(out_.size() - before);
     return *this;
 }
 

@@ -3,6 +3,7 @@
 #include "TextFunctions.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,6 +15,8 @@ public:
     // Numbers: a blank or "-", the digits, one trailing blank.
     PrintWriter& number(double value);
     PrintWriter& single(float value);
+    // Format(Str(n), width) of a whole n >= 0, as appendNumberField writes it.
+    PrintWriter& numberField(std::int32_t number, int width);
     // Text is written unchanged.
     PrintWriter& text(std::string_view value);
     // "," : blanks up to the start of the next 14-column print zone.

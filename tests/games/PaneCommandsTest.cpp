@@ -28,8 +28,10 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         std::string pane;
         std::string message;
     } cases[] = {
-        {"in.txt", "a\r\nb\nz\xC3\xA9\n", "a\r\nb\nz\xC3\xA9\n", ""},
+        {"in.txt", "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2", "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2", ""},
+        // Bytes that are not UTF-8 (a surrogate is not) are one Latin-1 character each.
         {"in.txt", "caf\xE9\r\n", "caf\xC3\xA9\r\n", ""},
+        {"in.txt", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80", ""},
         {"", "x", "", ""},
         {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": " + noSuchFile() + ".\n"},
         {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},
@@ -43,9 +45,12 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
         std::filesystem::resize_file("big.txt", kLargestTextBytes + 1);
         ScriptedClick click({c.answer});
         click.pane.setText("before");
+        click.pane.setVisible(false);
         click.run(Open_Click);
         EXPECT_EQ(click.pane.text(), c.pane) << c.answer;
         EXPECT_EQ(click.messages.str(), c.message) << c.answer;
+        // A loaded file is shown and takes the focus.
+        EXPECT_EQ(click.pane.visible(), !c.pane.empty()) << c.answer;
         EXPECT_EQ(click.pane.focusCount() > 0, !c.pane.empty()) << c.answer;
         EXPECT_EQ(click.dialogs.shown().front().title, "Open File");
         EXPECT_EQ(click.dialogs.shown().front().defaultText, "GAMES.5");

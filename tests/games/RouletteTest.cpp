@@ -1,40 +1,63 @@
 #include "PrintWriter.h"
 #include "Roulette.h"
 #include "TestSupport.h"
-#include "TextFunctions.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::size_t occurrences(const std::string& text, const std::string& word)
+// Every pocket's line: colour, low/high, parity, dozen, column and the three
+// Bond bets (D1&2 wins on 1 to 24, D1&3 on 1 to 12 and 25 to 36, D2&3 on 13
+// to 36); 0 and 00 lose everything.
+TEST(RouletteSpin, ClassifiesEveryPocket)
 {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
-        ++count;
-    return count;
-}
-
-} // namespace
-
-TEST(RouletteSpin, LinesOfTheWheelsPockets)
-{
-    const std::string noNumber = std::string(31, ' ') + "D1&2-  D1&3-  D2&3-\r\n";
-    const std::pair<int, std::string> cases[] = {
-        {17, " 17 black  low  odd  Doz_2 Col_2  D1&2+  D1&3-  D2&3+\r\n"},
-        {1, "  1   red  low  odd  Doz_1 Col_1  D1&2+  D1&3+  D2&3-\r\n"},
-        {36, " 36   red high even  Doz_3 Col_3  D1&2-  D1&3+  D2&3+\r\n"},
-        {9, "  9   red  low  odd  Doz_1 Col_3  D1&2+  D1&3+  D2&3-\r\n"},
-        {20, " 20 black high even  Doz_2 Col_2  D1&2+  D1&3-  D2&3+\r\n"},
-        {0, "  0" + noNumber},
-        {kDoubleZero, " 00" + noNumber},
+    const char* const lines[kPockets] = {
+        "  0                               D1&2-  D1&3-  D2&3-",
+        "  1   red  low  odd  Doz_1 Col_1  D1&2+  D1&3+  D2&3-",
+        "  2 black  low even  Doz_1 Col_2  D1&2+  D1&3+  D2&3-",
+        "  3   red  low  odd  Doz_1 Col_3  D1&2+  D1&3+  D2&3-",
+        "  4 black  low even  Doz_1 Col_1  D1&2+  D1&3+  D2&3-",
+        "  5   red  low  odd  Doz_1 Col_2  D1&2+  D1&3+  D2&3-",
+        "  6 black  low even  Doz_1 Col_3  D1&2+  D1&3+  D2&3-",
+        "  7   red  low  odd  Doz_1 Col_1  D1&2+  D1&3+  D2&3-",
+        "  8 black  low even  Doz_1 Col_2  D1&2+  D1&3+  D2&3-",
+        "  9   red  low  odd  Doz_1 Col_3  D1&2+  D1&3+  D2&3-",
+        " 10 black  low even  Doz_1 Col_1  D1&2+  D1&3+  D2&3-",
+        " 11 black  low  odd  Doz_1 Col_2  D1&2+  D1&3+  D2&3-",
+        " 12   red  low even  Doz_1 Col_3  D1&2+  D1&3+  D2&3-",
+        " 13 black  low  odd  Doz_2 Col_1  D1&2+  D1&3-  D2&3+",
+        " 14   red  low even  Doz_2 Col_2  D1&2+  D1&3-  D2&3+",
+        " 15 black  low  odd  Doz_2 Col_3  D1&2+  D1&3-  D2&3+",
+        " 16   red  low even  Doz_2 Col_1  D1&2+  D1&3-  D2&3+",
+        " 17 black  low  odd  Doz_2 Col_2  D1&2+  D1&3-  D2&3+",
+        " 18   red  low even  Doz_2 Col_3  D1&2+  D1&3-  D2&3+",
+        " 19   red high  odd  Doz_2 Col_1  D1&2+  D1&3-  D2&3+",
+        " 20 black high even  Doz_2 Col_2  D1&2+  D1&3-  D2&3+",
+        " 21   red high  odd  Doz_2 Col_3  D1&2+  D1&3-  D2&3+",
+        " 22 black high even  Doz_2 Col_1  D1&2+  D1&3-  D2&3+",
+        " 23   red high  odd  Doz_2 Col_2  D1&2+  D1&3-  D2&3+",
+        " 24 black high even  Doz_2 Col_3  D1&2+  D1&3-  D2&3+",
+        " 25   red high  odd  Doz_3 Col_1  D1&2-  D1&3+  D2&3+",
+        " 26 black high even  Doz_3 Col_2  D1&2-  D1&3+  D2&3+",
+        " 27   red high  odd  Doz_3 Col_3  D1&2-  D1&3+  D2&3+",
+        " 28 black high even  Doz_3 Col_1  D1&2-  D1&3+  D2&3+",
+        " 29 black high  odd  Doz_3 Col_2  D1&2-  D1&3+  D2&3+",
+        " 30   red high even  Doz_3 Col_3  D1&2-  D1&3+  D2&3+",
+        " 31 black high  odd  Doz_3 Col_1  D1&2-  D1&3+  D2&3+",
+        " 32   red high even  Doz_3 Col_2  D1&2-  D1&3+  D2&3+",
+        " 33 black high  odd  Doz_3 Col_3  D1&2-  D1&3+  D2&3+",
+        " 34   red high even  Doz_3 Col_1  D1&2-  D1&3+  D2&3+",
+        " 35 black high  odd  Doz_3 Col_2  D1&2-  D1&3+  D2&3+",
+        " 36   red high even  Doz_3 Col_3  D1&2-  D1&3+  D2&3+",
+        " 00                               D1&2-  D1&3-  D2&3-",
     };
-    for (const auto& [pocket, line] : cases) {
-        RouletteTally tally;
+    RouletteTally tally;
+    for (int pocket = 0; pocket < kPockets; ++pocket) {
         PrintWriter out;
         writeSpin(out, pocket, tally);
-        EXPECT_EQ(out.str(), line) << pocket;
+        EXPECT_EQ(out.str(), std::string(lines[pocket]) + "\r\n");
     }
+    const RouletteTally& t = tally;
+    EXPECT_EQ((std::vector<int>{t.red, t.black, t.low, t.high, t.even, t.odd, t.bond12, t.bond13, t.bond23}),
+              (std::vector<int>{18, 18, 18, 18, 18, 18, 24, 24, 24}));
 }
 
 TEST(RouletteSummary, LaysOutTalliesBondWinsSeedAndTime)
@@ -56,28 +79,18 @@ TEST(RouletteSummary, LaysOutTalliesBondWinsSeedAndTime)
     EXPECT_NE(pastTab.str().find("\r\n+  red 1000 \r\n           hi 0   od 1000 \r\n"), std::string::npos);
 }
 
-TEST(RouletteClick, TalliesAgreeWithTheSpinLines)
+TEST(RouletteClick, SpinsTheSeededWheelAndSumsUpItsLines)
 {
     ScriptedClick click({});
     click.run(Roulette_Click);
-    const std::string report = click.pane.text();
-    ASSERT_GT(report.size(), 1000u * 55);
-    const std::string spins = report.substr(0, 1000 * 55);
-    for (std::size_t at = 53; at < spins.size(); at += 55)
-        ASSERT_EQ(spins.substr(at, 2), "\r\n") << at;
-    EXPECT_GT(occurrences(spins, "\n 00 "), 0u);
-    EXPECT_EQ(occurrences(spins, " 37 "), 0u);
-    const std::size_t numbers = 1000 - occurrences(spins, "D1&2-  D1&3-  D2&3-");
-    EXPECT_EQ(occurrences(spins, "  red") + occurrences(spins, "black"), numbers);
-    EXPECT_EQ(occurrences(spins, " low") + occurrences(spins, "high"), numbers);
-    EXPECT_EQ(occurrences(spins, "even") + occurrences(spins, " odd"), numbers);
-    EXPECT_EQ(occurrences(spins, "+"), 2 * numbers);
-    EXPECT_NE(report.find("+  blk" + Str(occurrences(spins, "black")) + " "), std::string::npos);
-    EXPECT_NE(report.find("Total Bond wins (+) ............  " + Str(occurrences(spins, "D1&2+"))),
-              std::string::npos);
+    RandomSource same;
+    same.reseed(42.0);
+    RouletteTally tally;
+    PrintWriter expected;
+    for (int spin = 0; spin < 1000; ++spin)
+        writeSpin(expected, static_cast<int>(static_cast<double>(same.next()) * 38), tally);
     // The clock's 43200.5 seconds round half to even.
-    const std::string seedLine = "  42 (random seed)" + std::string(14, ' ')
-                                 + " * Timer: 43200 seconds since mid-nite\r\n";
-    EXPECT_EQ(report.substr(report.size() - seedLine.size()), seedLine);
+    writeRouletteSummary(expected, tally, 42, 43200);
+    EXPECT_EQ(click.pane.text(), expected.str());
     EXPECT_TRUE(click.pane.paneFont().bold);
 }

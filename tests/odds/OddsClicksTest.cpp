@@ -1,43 +1,32 @@
 #include "EuroOdds.h"
 #include "LottoOdds.h"
 #include "OddsCalculators.h"
+#include "OddsClick.h"
 #include "PowerOdds.h"
 #include "TestSupport.h"
-#include "TextFunctions.h"
 
 #include <gtest/gtest.h>
 
-TEST(OddsMessages, ReportTheJackpotOddsOfRealGames)
+#include <functional>
+
+TEST(OddsMessages, ReportTheJackpotOdds)
 {
-    EXPECT_EQ(lottoOddsMessage({49, 6}), " Total combinations of 49 taken 6 at a time is : 13,983,816");
-    EXPECT_EQ(lottoOddsMessage({80, 20}),
-              " Total combinations of 80 taken 20 at a time is : 3,535,316,142,212,174,336");
-    EXPECT_EQ(lottoOddsMessage({10, 12}), " Total combinations of 10 taken 12 at a time is : ");
-    EXPECT_EQ(lottoOddsMessage({32767, 16000}),
-              " Total combinations of 32767 taken 16000 at a time is : more than 10^308");
-
-    const struct {
-        PowerOddsGame game;
-        const char* count;
-    } power[] = {
-        {{{49, 5}, 42}, "80,089,128"}, {{{69, 5}, 26}, "292,201,338"},
-        {{{70, 5}, 25}, "302,575,350"}, {{{59, 5}, 35}, "175,223,510"},
-        {{{10, 12}, 5}, ""},            {{{7, 7}, 20}, "20"},
+    const std::pair<std::string, const char*> cases[] = {
+        {lottoOddsMessage({49, 6}), " Total combinations of 49 taken 6 at a time is : 13,983,816"},
+        {lottoOddsMessage({10, 12}), " Total combinations of 10 taken 12 at a time is : "},
+        {lottoOddsMessage({32767, 16000}),
+         " Total combinations of 32767 taken 16000 at a time is : more than 10^308"},
+        {powerOddsMessage({{49, 5}, 42}),
+         " Total combinations of 49 taken 5 at a time +  42 PowerBall is : 80,089,128"},
+        {powerOddsMessage({{10, 12}, 5}), " Total combinations of 10 taken 12 at a time +  5 PowerBall is : "},
+        {powerOddsMessage({{7, 7}, 20}), " Total combinations of 7 taken 7 at a time +  20 PowerBall is : 20"},
+        {euroOddsMessage({{50, 5}, {9, 2}}), " Total combinations of:  50/ 5 AND  9/ 2 = 76,275,360"},
+        {euroOddsMessage({{50, 5}, {3, 4}}), " Total combinations of:  50/ 5 AND  3/ 4 = "},
+        // No combination of the first set, however many of the second.
+        {euroOddsMessage({{10, 12}, {32767, 16000}}), " Total combinations of:  10/ 12 AND  32767/ 16000 = "},
     };
-    for (const auto& p : power)
-        EXPECT_EQ(powerOddsMessage(p.game),
-                  " Total combinations of" + Str(p.game.regular.biggest) + " taken"
-                      + Str(p.game.regular.perLine) + " at a time + " + Str(p.game.biggestPowerBall)
-                      + " PowerBall is : " + p.count);
-    EXPECT_EQ(powerOddsMessage({{49, 5}, 42}),
-              " Total combinations of 49 taken 5 at a time +  42 PowerBall is : 80,089,128");
-
-    EXPECT_EQ(euroOddsMessage({{50, 5}, {9, 2}}), " Total combinations of:  50/ 5 AND  9/ 2 = 76,275,360");
-    EXPECT_EQ(euroOddsMessage({{50, 5}, {12, 2}}), " Total combinations of:  50/ 5 AND  12/ 2 = 139,838,160");
-    EXPECT_EQ(euroOddsMessage({{50, 5}, {3, 4}}), " Total combinations of:  50/ 5 AND  3/ 4 = ");
-    // No combination of the first set, however many of the second.
-    EXPECT_EQ(euroOddsMessage({{10, 12}, {32767, 16000}}),
-              " Total combinations of:  10/ 12 AND  32767/ 16000 = ");
+    for (const auto& [message, expected] : cases)
+        EXPECT_EQ(message, expected);
 }
 
 TEST(OddsReports, PutThePowerBallAndTheSecondSetInTheirFields)
@@ -50,21 +39,45 @@ TEST(OddsReports, PutThePowerBallAndTheSecondSetInTheirFields)
     const std::string euro = euroOddsReport({{3, 2}, {3, 4}}, draws);
     EXPECT_EQ(euro.substr(0, 18), "  1  2   1  2  3\r\n");
     EXPECT_EQ(draws.drawn(), 6000u);
+    // The room reserved for a line is that of the widest line, CR LF included.
+    EXPECT_EQ(powerOddsLongestLine({{3, 3}, 42}), 15u);
+    EXPECT_EQ(euroOddsLongestLine({{3, 2}, {3, 4}}), 18u);
+    EXPECT_EQ(lottoOddsLongestLine({120, 3}), 14u);
 }
 
-TEST(AnyLottoClick, ShowsTheOddsThenTheCombinationsAndRemembersTheGame)
+TEST(OddsClicks, ShowTheOddsThenTheCombinationsAndRememberTheGame)
 {
-    TempDirectory directory;
-    ScriptedClick click({"80", "20"});
-    click.run(AnyLotto_Click);
-    EXPECT_EQ(click.messages.str(),
-              "[Lotto Odds]  Total combinations of 80 taken 20 at a time is : 3,535,316,142,212,174,336\n");
-    RandomSource same;
-    same.reseed(42.0);
-    EXPECT_EQ(click.pane.text(), lottoOddsReport({80, 20}, same));
-    EXPECT_EQ(click.pane.selectionFont().name, "Courier");
-    EXPECT_EQ(readFile("LotOdds.INI"), " 80            20 \r\n");
-    EXPECT_EQ(click.dialogs.shown()[0].defaultText, " 49");
+    const struct {
+        ClickProcedure procedure;
+        std::vector<std::string> answers;
+        std::string message;
+        const char* file;
+        std::string remembered;
+        std::function<std::string(RandomSource&)> report;
+    } cases[] = {
+        // With no answers every prompt keeps its default.
+        {AnyLotto_Click, {}, "[Lotto Odds]  Total combinations of 49 taken 6 at a time is : 13,983,816\n",
+         "LotOdds.INI", " 49            6 \r\n", [](RandomSource& r) { return lottoOddsReport({49, 6}, r); }},
+        {PowerOdds_Click, {},
+         "[PowerBall Odds]  Total combinations of 49 taken 5 at a time +  42 PowerBall is : 80,089,128\n",
+         "PowerOdds.INI", " 49            5             42 \r\n",
+         [](RandomSource& r) { return powerOddsReport({{49, 5}, 42}, r); }},
+        {EuroOdds_Click, {"50", "5", "12", "2"},
+         "[Euro Millions Odds]  Total combinations of:  50/ 5 AND  12/ 2 = 139,838,160\n", "EuroOdds.INI",
+         " 50            5 \r\n 12            2 \r\n",
+         [](RandomSource& r) { return euroOddsReport({{50, 5}, {12, 2}}, r); }},
+    };
+    for (const auto& c : cases) {
+        TempDirectory directory;
+        ScriptedClick click(c.answers);
+        click.run(c.procedure);
+        EXPECT_EQ(click.messages.str(), c.message);
+        EXPECT_EQ(readFile(c.file), c.remembered);
+        RandomSource same;
+        same.reseed(42.0);
+        EXPECT_EQ(click.pane.text(), c.report(same));
+        EXPECT_EQ(click.pane.selectionFont().name, "Courier");
+    }
 }
 
 TEST(OddsClicks, EndQuietlyOnZeroOrOverflowAndRefuseNegativesWithAMessage)
@@ -104,18 +117,12 @@ TEST(OddsClicks, RefuseAReportBeyond64MiBAfterTheOdds)
     TempDirectory directory;
     ScriptedClick click({"30000", "30000"});
     click.run(AnyLotto_Click);
-    EXPECT_EQ(click.dialogs.shown().size(), 4u);
-    EXPECT_EQ(click.dialogs.shown()[2].text,
-              " Total combinations of 30000 taken 30000 at a time is : 1");
-    EXPECT_EQ(click.dialogs.shown()[3].title, "Lotto Odds");
+    EXPECT_EQ(click.messages.str(),
+              "[Lotto Odds]  Total combinations of 30000 taken 30000 at a time is : 1\n"
+              "[Lotto Odds] The combinations would fill more than 64 MiB of text. "
+              "Choose fewer numbers per combination.\n");
     EXPECT_EQ(click.pane.text(), "");
-}
-
-TEST(EuroOddsClick, RemembersTheTwoBallsetsOnTwoLines)
-{
-    TempDirectory directory;
-    ScriptedClick click({"50", "5", "12", "2"});
-    click.run(EuroOdds_Click);
-    EXPECT_EQ(readFile("EuroOdds.INI"), " 50            5 \r\n 12            2 \r\n");
-    EXPECT_EQ(click.pane.text().size(), 1000u * 24);
+    // 1000 lines of 67108 bytes stay within 64 MiB; a byte more does not.
+    EXPECT_TRUE(reportFits(click.context, 67108, "Lotto Odds"));
+    EXPECT_FALSE(reportFits(click.context, 67109, "Lotto Odds"));
 }

@@ -1,37 +1,11 @@
 #include "LottoOdds.h"
 #include "PrintWriter.h"
+#include "ReportLines.h"
 #include "SequentialSelection.h"
 #include "TestSupport.h"
 #include "TextFunctions.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
-
-namespace {
-
-// The numbers of one report line.
-std::vector<int> numbersOf(const std::string& line)
-{
-    std::vector<int> numbers;
-    std::istringstream in(line);
-    for (int n; in >> n;)
-        numbers.push_back(n);
-    return numbers;
-}
-
-std::vector<std::string> linesOf(const std::string& report)
-{
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < report.size();) {
-        const std::size_t end = report.find("\r\n", at);
-        lines.push_back(report.substr(at, end - at));
-        at = end + 2;
-    }
-    return lines;
-}
-
-} // namespace
 
 TEST(SequentialSelection, DrawsDistinctAscendingNumbersInFieldsOfThree)
 {
@@ -39,17 +13,16 @@ TEST(SequentialSelection, DrawsDistinctAscendingNumbersInFieldsOfThree)
     for (const Ballset& game : games) {
         RandomSource random;
         random.reseed(2024.25);
-        const auto lines = linesOf(lottoOddsReport(game, random));
+        const auto lines = reportLines(lottoOddsReport(game, random));
         ASSERT_EQ(lines.size(), 1000u);
-        const int expected = std::min(game.perLine, game.biggest);
         for (const std::string& line : lines) {
-            const auto numbers = numbersOf(line);
-            ASSERT_EQ(static_cast<int>(numbers.size()), expected) << line;
+            const auto numbers = numbersIn(line);
+            ASSERT_EQ(static_cast<int>(numbers.size()), std::min(game.perLine, game.biggest)) << line;
             std::string rebuilt;
             for (std::size_t i = 0; i < numbers.size(); ++i) {
                 ASSERT_TRUE(numbers[i] >= 1 && numbers[i] <= game.biggest) << line;
                 ASSERT_TRUE(i == 0 || numbers[i - 1] < numbers[i]) << line;
-                rebuilt += Format(" " + std::to_string(numbers[i]), 3);
+                rebuilt += Format(Str(numbers[i]), 3);
             }
             ASSERT_EQ(line, rebuilt);
         }
@@ -74,6 +47,5 @@ TEST(SequentialSelection, LongestLineCountsTheWidestNumbers)
     EXPECT_EQ(longestSelection({120, 3}), 12u);
     EXPECT_EQ(longestSelection({120, 30}), 21u * 4 + 9 * 3);
     EXPECT_EQ(longestSelection({10, 12}), 30u);
-    EXPECT_EQ(numberFieldWidth(7, 4), 4u);
-    EXPECT_EQ(numberFieldWidth(32767, 3), 6u);
+    EXPECT_EQ(longestSelection({32767, 2}), 12u);
 }

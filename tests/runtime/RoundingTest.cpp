@@ -4,32 +4,23 @@
 
 #include <limits>
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour)
+// Halves go to the even neighbour; a result out of range is an overflow.
+TEST(Rounding, RoundsToTheNearestWholeNumberOrOverflows)
 {
-    EXPECT_EQ(toInt16(2.5), 2);
-    EXPECT_EQ(toInt16(3.5), 4);
-    EXPECT_EQ(toInt16(-2.5), -2);
-    EXPECT_EQ(toInt16(0.5), 0);
-    EXPECT_EQ(toInt16(1.5), 2);
-    EXPECT_EQ(toInt16(2.6), 3);
-    EXPECT_EQ(toInt32(24.5), 24);
-    EXPECT_EQ(toInt32(25.5), 26);
-}
-
-TEST(Rounding, OutOfRangeIsAnOverflow)
-{
-    EXPECT_EQ(toInt16(32767.4), 32767);
-    EXPECT_FALSE(toInt16(32767.5).has_value()); // rounds to 32768
-    EXPECT_EQ(toInt16(-32768.5), -32768);       // even neighbour stays in range
-    EXPECT_FALSE(toInt16(-32769).has_value());
-    EXPECT_FALSE(toInt16(std::numeric_limits<double>::quiet_NaN()).has_value());
-    EXPECT_FALSE(toInt16(std::numeric_limits<double>::infinity()).has_value());
-    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
-    EXPECT_FALSE(toInt32(2147483648.0).has_value());
-}
-
-TEST(Rounding, IntIsFloor)
-{
-    EXPECT_EQ(Int(2.7), 2);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, std::optional<std::int16_t>> to16[] = {
+        {2.5, 2},        {3.5, 4},         {-2.5, -2},       {0.5, 0},          {2.6, 3},
+        {32767.4, 32767}, {32767.5, {}},   {-32768.5, -32768}, {-32768.6, {}},  {nan, {}},
+        {infinity, {}},
+    };
+    for (const auto& [x, expected] : to16)
+        EXPECT_EQ(toInt16(x), expected) << x;
+    const std::pair<double, std::optional<std::int32_t>> to32[] = {
+        {24.5, 24}, {25.5, 26}, {2147483647.0, 2147483647}, {2147483647.5, {}}, {-2147483648.5, -2147483648},
+        {-2147483649.0, {}},
+    };
+    for (const auto& [x, expected] : to32)
+        EXPECT_EQ(toInt32(x), expected) << x;
     EXPECT_EQ(Int(-2.3), -3);
 }

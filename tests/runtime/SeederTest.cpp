@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
+#include <ctime>
 
 namespace {
 
@@ -18,27 +18,27 @@ public:
 
 } // namespace
 
+// With every draw r: F1 = Int(r D) + 1, F2 = Int(r Y + 1) + 1, F3 = Int(M r + 1),
+// X = F1 F2 F3, Y = (Int(r X) + 1) X, Z = Int(r Y + M), W = T r + 1; seed W Z + Y.
 TEST(TheSeeder, MixesDateClockAndSixDraws)
 {
-    RecordingRandom random({0.5f});
-    FixedClock clock(43200.0f, {15, 6, 2026});
-    // F1 = 8, F2 = 1015, F3 = 4, X = 32480, Y = 16241 * X, Z = 1019, W = 21601.
-    EXPECT_DOUBLE_EQ(TheSeeder(random, clock), 21601.0 * 1019 + 16241.0 * 32480);
-    EXPECT_EQ(random.drawn(), 6u);
-    ASSERT_EQ(random.reseeds.size(), 1u);
-    EXPECT_EQ(random.reseeds[0], 43200.0);
-}
-
-TEST(TheSeeder, FirstOfJanuaryKeepsDayAndMonthFactorsAtOne)
-{
-    RecordingRandom random({0.99f});
-    FixedClock clock(0.25f, {1, 1, 2027});
-    // F1 = 1, F3 = 1, F2 = Int(0.99 * 2027 + 1) + 1 = 2008.
-    const double x = 2008.0;
-    const double y = (std::floor(0.99f * x) + 1) * x;
-    const double z = std::floor(0.99f * 2027.0f + 1);
-    const float w = 0.25f * 0.99f + 1;
-    EXPECT_DOUBLE_EQ(TheSeeder(random, clock), static_cast<double>(w) * z + y);
+    const struct {
+        float r, seconds;
+        CalendarDate date;
+        double seed;
+    } cases[] = {
+        // F1 = 8, F2 = 1015, F3 = 4, X = 32480, Y = 16241 X, Z = 1019, W = 21601.
+        {0.5f, 43200.0f, {15, 6, 2026}, 21601.0 * 1019 + 16241.0 * 32480},
+        // F1 = 1, F2 = 1009, F3 = 6, X = 6054, Y = 3028 X, Z = 1017, W = 3001.
+        {0.5f, 6000.0f, {1, 10, 2014}, 3001.0 * 1017 + 3028.0 * 6054},
+    };
+    for (const auto& c : cases) {
+        RecordingRandom random({c.r});
+        FixedClock clock(c.seconds, c.date);
+        EXPECT_DOUBLE_EQ(TheSeeder(random, clock), c.seed) << c.date.month;
+        EXPECT_EQ(random.drawn(), 6u);
+        EXPECT_EQ(random.reseeds, std::vector<double>{c.seconds});
+    }
 }
 
 TEST(TheSeeder, DependsOnTheClockNotOnEarlierDraws)
@@ -47,41 +47,47 @@ TEST(TheSeeder, DependsOnTheClockNotOnEarlierDraws)
     RandomSource a;
     RandomSource b;
     b.next();
-    b.next();
     EXPECT_EQ(TheSeeder(a, noon), TheSeeder(b, noon));
     FixedClock later(43201.5f, {7, 12, 2026});
-    RandomSource c;
-    EXPECT_NE(TheSeeder(a, noon), TheSeeder(c, later));
-    EXPECT_GT(TheSeeder(c, later), 0);
+    EXPECT_NE(TheSeeder(a, noon), TheSeeder(b, later));
 }
 
-TEST(RandomSource, SeedsThatDifferInTheirFractionGiveDifferentStreams)
+// The date and time the seed mixes, checked by turning them back into a time.
+TEST(SystemClock, GivesTodaysLocalDateAndTheSecondsSinceMidnight)
 {
-    RandomSource a;
-    RandomSource b;
-    a.reseed(123456.25);
-    b.reseed(123456.75);
-    std::vector<float> first;
-    std::vector<float> second;
-    for (int i = 0; i < 8; ++i) {
-        first.push_back(a.next());
-        second.push_back(b.next());
-    }
-    EXPECT_NE(first, second);
-    a.reseed(123456.25);
-    EXPECT_EQ(a.next(), first[0]);
+    SystemClock clock;
+    const std::time_t now = std::time(nullptr);
+    const CalendarDate date = clock.today();
+    std::tm local{};
+    local.tm_mday = date.day;
+    local.tm_mon = date.month - 1;
+    local.tm_year = date.year - 1900;
+    const int seconds = static_cast<int>(clock.timer());
+    local.tm_hour = seconds / 3600;
+    local.tm_min = seconds / 60 % 60;
+    local.tm_sec = seconds % 60;
+    local.tm_isdst = -1;
+    EXPECT_NEAR(std::difftime(std::mktime(&local), now), 0, 2);
 }
 
-TEST(RandomSource, DrawsStayInTheUnitIntervalAndCoverIt)
+// xoshiro256** seeded through SplitMix64 with the seed's 64 bits; each value is
+// the top 24 bits of the output over 2^24.
+TEST(RandomSource, GivesTheKnownSequenceOfEachSeed)
 {
+    const std::pair<double, std::vector<long>> cases[] = {
+        {0.0, {10087519, 12545567, 1728388, 6989204, 12297645}},
+        {42.0, {14408241, 4235577, 16766118, 5704364, 13728302}},
+        {123456.25, {1287073, 6351912, 5298357, 9293516, 7245159}},
+        {123456.75, {819318, 4938222, 1747656, 8292700, 5600002}},
+    };
     RandomSource random;
-    random.reseed(99.0);
-    std::set<int> tenths;
-    for (int i = 0; i < 100000; ++i) {
-        const float r = random.next();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
-        tenths.insert(static_cast<int>(r * 10));
+    for (const auto& [seed, values] : cases) {
+        random.reseed(seed);
+        std::vector<long> drawn;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            drawn.push_back(std::lround(random.next() * 16777216.0));
+        EXPECT_EQ(drawn, values) << seed;
     }
-    EXPECT_EQ(tenths.size(), 10u);
+    RandomSource fresh;
+    EXPECT_EQ(std::lround(fresh.next() * 16777216.0), 10087519); // as seeded with 0
 }
