@@ -42,7 +42,7 @@ TEST(Val, ReadsEveryForm)
         {"2.5e-1", 0.25},  {"3E", 3},         {"3e+", 3},         {"&H1F", 31},
         {"&hff", 255},     {"&O17", 15},      {"&O19", 1},        {"&HFFFFFFFF", 4294967295.0},
         {"\t4\n9", 49},    {"- 5", -5},       {"&", 0},           {"NaN", 0},
-        {"1,5", 1},
+        {"1,5", 1},        {"&Ha", 10},       {"&HA", 10},
     };
     for (const Case& c : cases) {
         const auto value = Val(c.text);
