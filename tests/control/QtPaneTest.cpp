@@ -64,22 +64,17 @@ TEST_F(QtPaneTest, GivesBackExactlyTheTextItWasGiven)
     }
 }
 
-TEST_F(QtPaneTest, InsertingAtTheCaretKeepsTheLineEndsAround)
+TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionKeepingTheLineEndsAround)
 {
     pane.setText("ab\r\ncd\n");
     caretAt(1);
     pane.setSelectionText("X\r\nY");
     EXPECT_EQ(pane.text(), "aX\r\nYb\r\ncd\n");
-}
-
-TEST_F(QtPaneTest, SelectionIsReplacedAndReadWithItsLineEnds)
-{
-    pane.setText("one\r\ntwo\r\nthree\n");
-    select(1, 7); // "ne\r\ntw"
+    select(4, 10);
     EXPECT_EQ(pane.selectionLength(), 6);
-    EXPECT_EQ(pane.selectedText(), "ne\r\ntw");
+    EXPECT_EQ(pane.selectedText(), "Yb\r\ncd");
     pane.setSelectionText("-");
-    EXPECT_EQ(pane.text(), "o-o\r\nthree\n");
+    EXPECT_EQ(pane.text(), "aX\r\n-\n");
 }
 
 TEST_F(QtPaneTest, ALineTheUserAddsTakesTheEndOfTheLineItWasSplitFrom)
