@@ -96,14 +96,11 @@ TEST(CorvaneGen7, TabOrderRunsRowByRowExceptTheThirdRow)
             w = w->nextInFocusChain();
         return w->objectName();
     };
-    EXPECT_EQ(next("Pick7"), "Power51");
-    EXPECT_EQ(next("PowerOdds"), "Horses");
-    EXPECT_EQ(next("Horses"), "Roulette");
-    EXPECT_EQ(next("Roulette"), "USBet");
-    EXPECT_EQ(next("USBet"), "EuroCombs");
-    EXPECT_EQ(next("EuroCombs"), "EuroOdds");
-    EXPECT_EQ(next("EuroOdds"), "Open");
-    EXPECT_EQ(next("Save"), "RichTextBox1");
+    const char* const steps[][2] = {{"Pick7", "Power51"}, {"PowerOdds", "Horses"}, {"Horses", "Roulette"},
+                                    {"Roulette", "USBet"},  {"USBet", "EuroCombs"},  {"EuroCombs", "EuroOdds"},
+                                    {"EuroOdds", "Open"},   {"Save", "RichTextBox1"}};
+    for (const auto& [from, to] : steps)
+        EXPECT_EQ(next(from), QLatin1String(to)) << from;
 }
 
 TEST(CorvaneGen7, OpensOnAScreenOfReportLinesAndOnlyThePaneGrowsWithTheWindow)
