@@ -89,6 +89,11 @@ TEST_F(QtPaneTest, ALineTheUserAddsTakesTheEndOfTheLineItWasSplitFrom)
     QTest::keyClicks(pane.widget(), "more");
     QTest::keyClick(pane.widget(), Qt::Key_Return);
     EXPECT_EQ(pane.text(), "help\nmore\n");
+    // On the last line, which has no end of its own, the line before counts.
+    pane.setText(" 1 \r\n");
+    caretAt(5);
+    QTest::keyClick(pane.widget(), Qt::Key_Return);
+    EXPECT_EQ(pane.text(), " 1 \r\n\r\n");
 }
 
 TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTen)
