@@ -168,6 +168,15 @@ TEST_F(QtPaneTest, FontChoicesGoToTheSelectionWithColourOrToThePaneWithout)
     EXPECT_EQ(styleAttribute(Sci::SCI_STYLEGETFORE, 1), 0x0000FF);
     EXPECT_EQ(styleAttribute(Sci::SCI_STYLEGETFORE, 2), 0);
     EXPECT_EQ(pane.text(), "abc\r\n");
+
+    // A change of one attribute leaves each stretch's others as they were.
+    select(0, 1);
+    pane.setSelectionFontSize(14);
+    select(0, 3);
+    pane.setSelectionFontName("DejaVu Sans");
+    EXPECT_EQ(styleAttribute(Sci::SCI_STYLEGETSIZEFRACTIONAL, 0), 1400);
+    EXPECT_NE(styleAttribute(Sci::SCI_STYLEGETSIZEFRACTIONAL, 1), 1400);
+    EXPECT_EQ(fontAt(1), "DejaVu Sans");
 }
 
 TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
