@@ -64,22 +64,17 @@ TEST_F(QtPaneTest, GivesBackExactlyTheTextItWasGiven)
     }
 }
 
-TEST_F(QtPaneTest, InsertingAtTheCaretKeepsTheLineEndsAround)
+TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionKeepingTheLineEndsAround)
 {
     pane.setText("ab\r\ncd\n");
     caretAt(1);
     pane.setSelectionText("X\r\nY");
     EXPECT_EQ(pane.text(), "aX\r\nYb\r\ncd\n");
-}
-
-TEST_F(QtPaneTest, SelectionIsReplacedAndReadWithItsLineEnds)
-{
-    pane.setText("one\r\ntwo\r\nthree\n");
-    select(1, 7); // "ne\r\ntw"
+    select(4, 10);
     EXPECT_EQ(pane.selectionLength(), 6);
-    EXPECT_EQ(pane.selectedText(), "ne\r\ntw");
+    EXPECT_EQ(pane.selectedText(), "Yb\r\ncd");
     pane.setSelectionText("-");
-    EXPECT_EQ(pane.text(), "o-o\r\nthree\n");
+    EXPECT_EQ(pane.text(), "aX\r\n-\n");
 }
 
 TEST_F(QtPaneTest, ALineTheUserAddsTakesTheEndOfTheLineItWasSplitFrom)
@@ -94,6 +89,11 @@ TEST_F(QtPaneTest, ALineTheUserAddsTakesTheEndOfTheLineItWasSplitFrom)
     QTest::keyClicks(pane.widget(), "more");
     QTest::keyClick(pane.widget(), Qt::Key_Return);
     EXPECT_EQ(pane.text(), "help\nmore\n");
+    // On the last line, which has no end of its own, the line before counts.
+    pane.setText(" 1 \r\n");
+    caretAt(5);
+    QTest::keyClick(pane.widget(), Qt::Key_Return);
+    EXPECT_EQ(pane.text(), " 1 \r\n\r\n");
 }
 
 TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTen)
@@ -168,6 +168,15 @@ TEST_F(QtPaneTest, FontChoicesGoToTheSelectionWithColourOrToThePaneWithout)
     EXPECT_EQ(styleAttribute(Sci::SCI_STYLEGETFORE, 1), 0x0000FF);
     EXPECT_EQ(styleAttribute(Sci::SCI_STYLEGETFORE, 2), 0);
     EXPECT_EQ(pane.text(), "abc\r\n");
+
+    // A change of one attribute leaves each stretch's others as they were.
+    select(0, 1);
+    pane.setSelectionFontSize(14);
+    select(0, 3);
+    pane.setSelectionFontName("DejaVu Sans");
+    EXPECT_EQ(styleAttribute(Sci::SCI_STYLEGETSIZEFRACTIONAL, 0), 1400);
+    EXPECT_NE(styleAttribute(Sci::SCI_STYLEGETSIZEFRACTIONAL, 1), 1400);
+    EXPECT_EQ(fontAt(1), "DejaVu Sans");
 }
 
 TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)

@@ -1,27 +1,9 @@
 #include "DrawCheck.h"
-#include "LastReport.h"
+#include "DrawsTesting.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-LastReport reportOf(const std::string& button, std::vector<std::string> values)
-{
-    LastReport report;
-    report.button = button;
-    for (std::string& value : values)
-        report.values.push_back({"", std::move(value)});
-    report.shown = true;
-    return report;
-}
-
-std::string joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
 
 struct CheckCase {
     const char* what;

@@ -1,5 +1,5 @@
 #include "DrawHistory.h"
-#include "LastReport.h"
+#include "DrawsTesting.h"
 #include "NumberFrequencies.h"
 #include "ReportCsv.h"
 
@@ -8,17 +8,6 @@
 #include <optional>
 
 namespace {
-
-LastReport reportOf(const std::string& button, std::vector<std::string> values)
-{
-    LastReport report;
-    report.button = button;
-    report.caption = button;
-    for (std::string& value : values)
-        report.values.push_back({"v", std::move(value)});
-    report.shown = true;
-    return report;
-}
 
 std::string zeros(int count)
 {
@@ -45,14 +34,6 @@ std::string countsOf(const Frequencies& frequencies)
         text += " (" + std::to_string(hundredths / 100) + (hundredths % 100 < 10 ? ".0" : ".")
                 + std::to_string(hundredths % 100) + ")\n";
     }
-    return text;
-}
-
-std::string joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
     return text;
 }
 

@@ -94,10 +94,13 @@ TEST(PrintClick, PrintsTheSelectionAndReportsOnlyFailures)
     click.pane.setText("first line\r\nsecond line\r\n");
     click.pane.select(12, 6);
     click.dialogs.prints = {{PrintOutcome::Kind::Printed, "out.pdf"}, {},
-                            {PrintOutcome::Kind::Failed, "the printer reported an error"}};
+                            {PrintOutcome::Kind::Failed, "the printer reported an error"},
+                            {PrintOutcome::Kind::Printed, "out.pdf"}};
     for (int i = 0; i < 3; ++i)
         click.run(Print_Click);
-    EXPECT_EQ(click.dialogs.printed, std::vector<std::string>{"second"});
+    click.pane.select(0, 0); // nothing selected: the whole pane
+    click.run(Print_Click);
+    EXPECT_EQ(click.dialogs.printed, (std::vector<std::string>{"second", "first line\r\nsecond line\r\n"}));
     EXPECT_EQ(click.messages.str(), "[Print] The text could not be printed: the printer reported an error.\n");
 }
 
