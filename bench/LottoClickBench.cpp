@@ -26,14 +26,17 @@ static void Pick6ClickIntoTheQtPane(benchmark::State& state)
     std::filesystem::current_path(directory);
     CorvaneGen7 control;
     auto* button = control.findChild<QPushButton*>(QStringLiteral("Pick6"));
-    for (auto _ : state) {
-        // The prompt is modal: accept its default as soon as it shows.
-        QTimer::singleShot(0, [] {
-            if (auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
-                prompt->accept();
-        });
+    // The prompt is modal and shows only once the click has begun: look for
+    // it until it is there, and accept its default.
+    QTimer acceptPrompt;
+    QObject::connect(&acceptPrompt, &QTimer::timeout, [] {
+        if (auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
+            prompt->accept();
+    });
+    acceptPrompt.start(0);
+    for (auto _ : state)
         button->click();
-    }
+    acceptPrompt.stop();
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(directory);
 }
