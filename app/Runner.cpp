@@ -105,24 +105,16 @@ void describe(CLI::App& app, Options& options)
     app.footer(namesText());
 }
 
-// The pane's lines against the draw, as the window's check dialog shows them.
-// The click's own report lays its lines out; other text is read by its shape.
-bool writeCheck(const std::string& draw, const MemoryPane& pane, const LastReport& report,
-                std::ostream& err)
-{
-    const CheckResult result = checkDraw(pane.text(), draw, report.shown ? &report : nullptr);
-    err << "[Check Against a Draw]\n";
-    for (const std::string& line : result.lines())
-        err << line << "\n";
-    return result.error.empty();
-}
+// The click's own report lays out the pane's lines while it is shown;
+// other text is read by its shape.
+const LastReport* shownReport(const LastReport& report) { return report.shown ? &report : nullptr; }
 
-// The lines' tiers against every draw of a history, as the window's dialog shows them.
-bool writeHistoryCheck(const std::string& history, const MemoryPane& pane, const LastReport& report,
-                       std::ostream& err)
+// A check's result under its title, as the window's dialogs show it; false
+// when the draw (or history) did not fit the lines.
+template <typename Result>
+bool writeResult(const char* title, const Result& result, std::ostream& err)
 {
-    const HistoryResult result = checkHistory(pane.text(), history, report.shown ? &report : nullptr);
-    err << "[Check Against a Draw History]\n";
+    err << title << "\n";
     for (const std::string& line : result.lines())
         err << line << "\n";
     return result.error.empty();
@@ -130,7 +122,7 @@ bool writeHistoryCheck(const std::string& history, const MemoryPane& pane, const
 
 bool writeFrequencies(const MemoryPane& pane, const LastReport& report, std::ostream& err)
 {
-    const Frequencies frequencies = numberFrequencies(pane.text(), report.shown ? &report : nullptr);
+    const Frequencies frequencies = numberFrequencies(pane.text(), shownReport(report));
     if (!frequencies.error.empty()) {
         err << "corvane: --frequencies: " << frequencies.error << "\n";
         return false;
@@ -212,15 +204,19 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (options.showSeed && click.report.seed)
         err << "[seed] " << roundTripText(*click.report.seed) << "\n";
-    if (options.draw && !writeCheck(*options.draw, pane, click.report, err))
+    if (options.draw
+        && !writeResult("[Check Against a Draw]",
+                        checkDraw(pane.text(), *options.draw, shownReport(click.report)), err))
         status = 1;
-    if (options.history && !writeHistoryCheck(history, pane, click.report, err))
+    if (options.history
+        && !writeResult("[Check Against a Draw History]",
+                        checkHistory(pane.text(), history, shownReport(click.report)), err))
         status = 1;
     if (options.frequencies && !writeFrequencies(pane, click.report, err))
         status = 1;
     std::string report = pane.text();
     if (options.csv) {
-        CsvReport csv = reportCsv(report, click.report.shown ? &click.report : nullptr);
+        CsvReport csv = reportCsv(report, shownReport(click.report));
         if (!csv.error.empty()) {
             err << "corvane: --csv: " << csv.error << "\n";
             return 1;
