@@ -23,7 +23,7 @@ std::optional<std::string> ScriptedDialogs::nextAnswer()
 std::string ScriptedDialogs::prompt(const std::string& text, const std::string& title,
                                     const std::string& defaultText)
 {
-    shown_.push_back({"prompt", text, title, defaultText});
+    shown_.push_back({"prompt", text, title, defaultText, {}});
     if (auto answer = nextAnswer())
         return *answer;
     if (!askTerminal_)
@@ -48,7 +48,7 @@ void ScriptedDialogs::message(const std::string& text, const std::string& title,
 std::optional<std::string> ScriptedDialogs::fileAnswer(const char* kind,
                                                        const FileDialogRequest& request)
 {
-    shown_.push_back({kind, {}, request.title, request.fileName});
+    shown_.push_back({kind, {}, request.title, request.fileName, {}});
     auto answer = nextAnswer();
     if (!answer || answer->empty())
         return std::nullopt;
@@ -67,7 +67,7 @@ std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogRequest& re
 
 PrintOutcome ScriptedDialogs::printPane(Pane& pane)
 {
-    shown_.push_back({"print", {}, {}, pane.selectionLength() > 0 ? "selection" : "all"});
+    shown_.push_back({"print", {}, {}, pane.selectionLength() > 0 ? "selection" : "all", {}});
     if (prints.empty())
         return {};
     PrintOutcome outcome = prints.front();
@@ -79,7 +79,7 @@ PrintOutcome ScriptedDialogs::printPane(Pane& pane)
 
 std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice& initial)
 {
-    shown_.push_back({"font", initial.name, {}, generalForm(initial.size)});
+    shown_.push_back({"font", initial.name, {}, generalForm(initial.size), {}});
     if (fonts.empty())
         return std::nullopt;
     FontChoice choice = fonts.front();
