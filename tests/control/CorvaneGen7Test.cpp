@@ -103,11 +103,11 @@ TEST(CorvaneGen7, TabRunsRowByRowExceptTheThirdRowAndEnterOrSpacePressesTheFocus
     ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
     const std::string before = paneText(control);
     const std::tuple<const char*, Qt::KeyboardModifier, const char*> steps[] = {
-        {"Pick7", Qt::NoModifier, "Power51"},       {"PowerOdds", Qt::NoModifier, "Horses"},
-        {"Horses", Qt::NoModifier, "Roulette"},     {"Roulette", Qt::NoModifier, "USBet"},
-        {"USBet", Qt::NoModifier, "EuroCombs"},     {"EuroCombs", Qt::NoModifier, "EuroOdds"},
-        {"EuroOdds", Qt::NoModifier, "Open"},       {"Save", Qt::NoModifier, "RichTextBox1"},
-        {"RichTextBox1", Qt::NoModifier, "Pick3"},  {"RichTextBox1", Qt::ShiftModifier, "Save"},
+        {"Pick7", Qt::NoModifier, "Power51"},      {"PowerOdds", Qt::NoModifier, "Horses"},
+        {"Horses", Qt::NoModifier, "Roulette"},    {"Roulette", Qt::NoModifier, "USBet"},
+        {"USBet", Qt::NoModifier, "EuroCombs"},    {"EuroCombs", Qt::NoModifier, "EuroOdds"},
+        {"EuroOdds", Qt::NoModifier, "Open"},      {"Save", Qt::NoModifier, "RichTextBox1"},
+        {"RichTextBox1", Qt::NoModifier, "Pick3"}, {"RichTextBox1", Qt::ShiftModifier, "Save"},
         {"RichTextBox1", Qt::ControlModifier, "RichTextBox1"}};
     for (const auto& [from, modifier, to] : steps) {
         QWidget* widget = control.findChild<QWidget*>(QString::fromLatin1(from));
@@ -199,8 +199,7 @@ TEST(CorvaneGen7, TheLottoOddsBoxKeepsItsTextAndGivesEveryTierAsItsDetails)
 {
     TempDirectory dir;
     CorvaneGen7 control;
-    Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")},
-                         {QStringLiteral("Numbers/Line"), QStringLiteral("6")}});
+    Answering answering({{"Biggest Number", "49"}, {"Numbers/Line", "6"}});
     button(control, "AnyLotto")->click();
     EXPECT_EQ(answering.shown,
               QStringList({"Biggest Number", "Numbers/Line",
