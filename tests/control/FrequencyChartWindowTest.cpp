@@ -1,10 +1,6 @@
 #include "ButtonTable.h"
-#include "Clock.h"
 #include "FrequencyChartWindow.h"
-#include "MemoryPane.h"
 #include "NumberFrequencies.h"
-#include "RandomSource.h"
-#include "ScriptedDialogs.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 
@@ -18,35 +14,24 @@
 
 #include <cerrno>
 #include <cstring>
-#include <sstream>
 
 TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersAndSavesThePicture)
 {
     TempDirectory dir;
-    MemoryPane pane;
-    std::ostringstream messages;
-    ScriptedDialogs dialogs({"49"}, messages);
-    RandomSource random;
-    SystemClock clock;
-    ClickContext click{pane, dialogs, random, clock, 42.0};
-    runButton(*findButton("Pick6"), click);
+    ScriptedClick click({"49"});
+    runButton(*findButton("Pick6"), click.context);
 
-    FrequencyChartWindow window(numberFrequencies(pane.text(), &click.report), nullptr);
+    FrequencyChartWindow window(numberFrequencies(click.pane.text(), &click.context.report), nullptr);
     EXPECT_EQ(window.findChild<QLabel*>()->text(), QStringLiteral("1000 lines of Lotto 6 (Biggest Number: 49)"));
-    const auto views = window.findChildren<QChartView*>();
-    ASSERT_EQ(views.size(), 1);
-    const QList<QAbstractSeries*> series = views.front()->chart()->series();
+    ASSERT_EQ(window.findChildren<QChartView*>().size(), 1);
+    const QList<QAbstractSeries*> series = window.findChild<QChartView*>()->chart()->series();
     ASSERT_EQ(series.size(), 2);
     const QBarSet* bars = static_cast<QBarSeries*>(series[0])->barSets().front();
-    ASSERT_EQ(bars->count(), 49);
-    qreal total = 0;
-    for (int i = 0; i < bars->count(); ++i)
-        total += bars->at(i);
-    EXPECT_EQ(total, 6000);
-    const auto mean = static_cast<QLineSeries*>(series[1])->points();
-    ASSERT_EQ(mean.size(), 2);
-    EXPECT_DOUBLE_EQ(mean[0].y(), 6000.0 / 49);
-    EXPECT_DOUBLE_EQ(mean[1].x() - mean[0].x(), 49);
+    EXPECT_EQ(bars->count(), 49);
+    EXPECT_EQ(bars->sum(), 6000);
+    // The mean runs from the first bar's left edge to the last one's right edge.
+    EXPECT_EQ(static_cast<QLineSeries*>(series[1])->points(),
+              QList<QPointF>({{-0.5, 6000.0 / 49}, {48.5, 6000.0 / 49}}));
 
     window.show();
     EXPECT_EQ(window.saveChart("chart.png"), std::nullopt);
@@ -58,10 +43,9 @@ TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersAndSavesThePicture)
 
 TEST(FrequencyChartWindow, TextWithoutReportLinesGetsTheDrawChecksMessage)
 {
-    std::ostringstream messages;
-    ScriptedDialogs dialogs({}, messages);
+    ScriptedClick click({});
     QWidget parent;
-    FrequencyChartWindow::open(&parent, dialogs, "Welcome.\n", nullptr);
-    EXPECT_EQ(messages.str(), "[Number Frequencies] The pane holds no lines to check.\n");
+    FrequencyChartWindow::open(&parent, click.dialogs, "Welcome.\n", nullptr);
+    EXPECT_EQ(click.messages.str(), "[Number Frequencies] The pane holds no lines to check.\n");
     EXPECT_EQ(parent.findChild<FrequencyChartWindow*>(), nullptr);
 }
