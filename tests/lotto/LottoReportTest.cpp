@@ -26,63 +26,7 @@ std::vector<float> drawing(std::initializer_list<std::pair<Numbers, double>> gro
     return values;
 }
 
-bool ascendingWithin(const Numbers& numbers, int top)
-{
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        if (numbers[i] < 1 || numbers[i] > top || (i > 0 && numbers[i] <= numbers[i - 1]))
-            return false;
-    return true;
-}
-
 } // namespace
-
-TEST(FilteredReports, EverySeededLineIsSortedInRangeAndPassesTheFilters)
-{
-    struct Case {
-        const char* game;
-        Report report;
-        std::size_t width;  // of a line
-        std::size_t sorted; // numbers of the first drum
-        int top;
-        int extraTop;       // PowerBall drum, or the second ballset
-        FilterWindows windows; // none for Euro: its sum window is tested alone
-    };
-    const Case cases[] = {
-        {"Lotto 5", [](RandomSource& r) { return singleDrumReport(kLotto5.shape, 39, r); }, 20, 5, 39, 0,
-         {20, 11, 6, 16, 10, 30}},
-        {"Lotto 6 at 49.5", [](RandomSource& r) { return singleDrumReport(kLotto6.shape, 49.5, r); }, 24,
-         6, 50, 0, {25, 14, 7, 21, 12, 38}},
-        {"Lotto 7", [](RandomSource& r) { return singleDrumReport(kLotto7.shape, 49, r); }, 28, 7, 49, 0,
-         {25, 14, 7, 21, 12, 38}},
-        {"Keno", [](RandomSource& r) { return singleDrumReport(kKeno, 80, r); }, 40, 10, 80, 0,
-         {40, 23, 12, 34, 20, 60}},
-        {"5+1 at 53.5", [](RandomSource& r) { return powerBallReport(kPower51.shape, 53.5, 42, r); }, 25,
-         5, 54, 42, {27, 14, 7, 21, 14, 40}},
-        {"6+1", [](RandomSource& r) { return powerBallReport(kPower61.shape, 49, 42, r); }, 29, 6, 49, 42,
-         {25, 13, 6, 20, 12, 38}},
-        {"Euro", [](RandomSource& r) { return euroReport(50, 9, r); }, 29, 5, 50, 9, {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.game);
-        RandomSource random;
-        random.reseed(2026.0707);
-        const auto lines = reportLines(c.report(random).value());
-        ASSERT_EQ(lines.size(), 1000u);
-        int topSeen = 0;
-        for (const auto& line : lines) {
-            ASSERT_EQ(line.size(), c.width) << line;
-            const Numbers n = numbersIn(line);
-            const Numbers first(n.begin(), n.begin() + static_cast<long>(c.sorted));
-            const Numbers rest(n.begin() + static_cast<long>(c.sorted), n.end());
-            ASSERT_TRUE(ascendingWithin(first, c.top) && ascendingWithin(rest, c.extraTop)) << line;
-            topSeen = std::max(topSeen, first.back());
-            if (c.windows.median != 0) {
-                EXPECT_TRUE(passesWindows(n.data(), static_cast<int>(n.size()), c.windows)) << line;
-            }
-        }
-        EXPECT_EQ(topSeen, c.top) << "the top number is drawn";
-    }
-}
 
 // Each script is drawn again for every line, so each line is its last attempt;
 // the lines show each layout byte for byte.
