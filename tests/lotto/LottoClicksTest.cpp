@@ -17,10 +17,11 @@ namespace {
 
 using Numbers = std::vector<int>;
 
-bool ascendingWithin(const Numbers& numbers, int top)
+// Whether numbers[from] to numbers[to - 1] ascend strictly within 1 to top.
+bool ascendingWithin(const Numbers& numbers, std::size_t from, std::size_t to, int top)
 {
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        if (numbers[i] < 1 || numbers[i] > top || (i > 0 && numbers[i] <= numbers[i - 1]))
+    for (std::size_t i = from; i < to; ++i)
+        if (numbers[i] < 1 || numbers[i] > top || (i > from && numbers[i] <= numbers[i - 1]))
             return false;
     return true;
 }
@@ -132,10 +133,10 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
         for (const auto& line : lines) {
             ASSERT_EQ(line.size(), c.width) << line;
             const Numbers n = numbersIn(line);
-            const Numbers first(n.begin(), n.begin() + static_cast<long>(c.sorted));
-            const Numbers rest(n.begin() + static_cast<long>(c.sorted), n.end());
-            ASSERT_TRUE(ascendingWithin(first, c.top) && ascendingWithin(rest, c.extraTop)) << line;
-            topSeen = std::max(topSeen, first.back());
+            ASSERT_TRUE(ascendingWithin(n, 0, c.sorted, c.top)
+                        && ascendingWithin(n, c.sorted, n.size(), c.extraTop))
+                << line;
+            topSeen = std::max(topSeen, n[c.sorted - 1]);
             if (c.windows.median != 0) {
                 EXPECT_TRUE(passesWindows(n.data(), static_cast<int>(n.size()), c.windows)) << line;
             }

@@ -1,5 +1,4 @@
 #include "BoundedDraws.h"
-#include "CombinationFilter.h"
 #include "LineAttempts.h"
 #include "LottoGames.h"
 #include "LottoReports.h"
