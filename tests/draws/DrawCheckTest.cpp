@@ -119,31 +119,3 @@ TEST(DrawCheck, SaysWhatIsWrongWithADrawThatDoesNotFit)
         EXPECT_EQ(result.lines(), std::vector<std::string>{c.error}) << c.draw;
     }
 }
-
-TEST(ReportLines, ReadsTheLastReportsLayoutAndLeavesOutWhatIsNoPlay)
-{
-    // A roulette report: the spins hold one pocket each, 00 being 37; the
-    // summary holds none.
-    const std::string spins = "  7   red  low  odd  Doz_1 Col_1  D1&2+  D1&3+  D2&3-\r\n"
-                              " 00                               D1&2-  D1&3-  D2&3-\r\n"
-                              "------------------------------------------------------\r\n"
-                              "+  blk 480 lo 470 ev 476 \r\n";
-    const auto plays = readReportLines(spins, layoutOfReport(reportOf("Roulette", {})));
-    ASSERT_EQ(plays.size(), 2u);
-    EXPECT_EQ(plays[0].first, std::vector<int>{7});
-    EXPECT_EQ(plays[1].first, std::vector<int>{37});
-    EXPECT_EQ(plays[1].lineNumber, 2);
-
-    // A Euro line's second group is its last two numbers.
-    const auto euro = readReportLines("   3  11  20  27  38    2   7\r\n",
-                                      layoutOfReport(reportOf("EuroCombs", {"50", "12"})));
-    ASSERT_EQ(euro.size(), 1u);
-    EXPECT_EQ(euro[0].first, (std::vector<int>{3, 11, 20, 27, 38}));
-    EXPECT_EQ(euro[0].second, (std::vector<int>{2, 7}));
-
-    // A ticket with a game left blank keeps its column.
-    const auto tickets = readReportLines("GIANTS              JETS\r\n",
-                                         layoutOfReport(reportOf("USBet", {"3", "GAMES.3"})));
-    ASSERT_EQ(tickets.size(), 1u);
-    EXPECT_EQ(tickets[0].teams, (std::vector<std::string>{"GIANTS", "", "JETS"}));
-}

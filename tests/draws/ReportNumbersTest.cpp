@@ -71,14 +71,11 @@ TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
 TEST(NumberFrequencies, SaysWhatTheLinesWereAndTablesTheCounts)
 {
     const LastReport power = reportOf("PowerOdds", {"6", "3", "2"});
-    const std::string lines = "  1  2  3   2\r\n  2  4  5   1\r\n";
-    const Frequencies known = numberFrequencies(lines, &power);
+    const Frequencies known = numberFrequencies("  1  2  3   2\r\n  2  4  5   1\r\n", &power);
     EXPECT_EQ(known.summary(), "2 lines of PowerOdds (v: 6, v: 3, v: 2)");
-    const std::string head = "group,value,count\r\nfirst,1,1\r\nfirst,2,2\r\nfirst,3,1\r\n";
-    EXPECT_EQ(known.table().substr(0, head.size()), head);
-    EXPECT_NE(known.table().find("\r\nsecond,2,1\r\n"), std::string::npos);
+    EXPECT_EQ(known.table(), "group,value,count\r\nfirst,1,1\r\nfirst,2,2\r\nfirst,3,1\r\nfirst,4,1\r\nfirst,5,1\r\n"
+                             "first,6,0\r\nsecond,1,1\r\nsecond,2,1\r\n");
     EXPECT_EQ(numberFrequencies("  1  2  3\r\n", nullptr).summary(), "1 line read from the pane");
-    EXPECT_NE(numberFrequencies(kSpins, nullptr).table().find("\r\npocket,00,1\r\n"), std::string::npos);
 }
 
 TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
@@ -90,6 +87,8 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "n1,n2,n3,pb\r\n1,2,3,2\r\n"},
         {"a second ballset", "  3  9   2  5\r\n", reportOf("EuroOdds", {"9", "2", "5", "2"}),
          "n1,n2,s1,s2\r\n3,9,2,5\r\n"},
+        {"a Euro line's last two numbers", "   3  11  20  27  38    2   7\r\n", reportOf("EuroCombs", {"50", "12"}),
+         "n1,n2,n3,n4,n5,s1,s2\r\n3,11,20,27,38,2,7\r\n"},
         {"digits", " 0  9  9  4 \r\n", std::nullopt, "d1,d2,d3,d4\r\n0,9,9,4\r\n"},
         {"a trifecta", "   5   3  11\r\n", reportOf("Horses", {"12"}), "h1,h2,h3\r\n5,3,11\r\n"},
         {"spins with their bets, not the summary", kSpins, reportOf("Roulette", {}),
