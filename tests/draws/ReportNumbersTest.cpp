@@ -62,7 +62,6 @@ TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
         {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 17  0 \r\n", reportOf("Pick3", {}),
          "position 1: 0 0 0 2 0 0 0 0 0 0 (20)\nposition 2: 0 0 0 0 0 0 0 1 0 0 (10)\n"
          "position 3: 2 0 0 0 0 0 0 0 0 0 (20)\n"},
-        {"no report lines", "Welcome.\n", std::nullopt, "The pane holds no lines to check."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(countsOf(numberFrequencies(c.text, given(c.report))), c.expected) << c.what;
@@ -99,7 +98,6 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "SMITH,    O\"NEAL    JETS\r\nGIANTS              DOLPHI\r\n------------------------------------\r\n"
          "SMITH, 1 O\"NEAL 1  JETS 1 \r\n", reportOf("USBet", {"3", "GAMES.3"}),
          "g1,g2,g3\r\n\"SMITH,\",\"O\"\"NEAL\",JETS\r\nGIANTS,,DOLPHI\r\n"},
-        {"no report lines", "Welcome.\n", std::nullopt, "The pane holds no lines to check."},
     };
     for (const Case& c : cases) {
         const CsvReport csv = reportCsv(c.text, given(c.report));
