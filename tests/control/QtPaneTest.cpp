@@ -63,7 +63,7 @@ TEST_F(QtPaneTest, GivesBackExactlyTheTextItWasGiven)
     }
 }
 
-TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionKeepingTheLineEndsAround)
+TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionAndALineIsSelectedByItsNumberFromOne)
 {
     pane.setText("ab\r\ncd\n");
     select(1, 1);
@@ -74,6 +74,16 @@ TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionKeepingTheLineEndsAroun
     EXPECT_EQ(pane.selectedText(), "Yb\r\ncd");
     pane.setSelectionText("-");
     EXPECT_EQ(pane.text(), "aX\r\n-\n");
+
+    // A number outside the lines leaves the selection as it is.
+    const struct {
+        int line;
+        const char* selected;
+    } cases[] = {{3, ""}, {1, "aX"}, {2, "-"}, {0, "-"}, {4, "-"}};
+    for (const auto& row : cases) {
+        pane.selectLine(row.line);
+        EXPECT_EQ(pane.selectedText(), row.selected) << row.line;
+    }
 }
 
 TEST_F(QtPaneTest, ALineTheUserAddsTakesTheEndOfTheLineItWasSplitFrom)
@@ -193,19 +203,6 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     EXPECT_EQ(pane.text(), "report\r\n");
     EXPECT_EQ(formatAt(0), reportFormat);
     EXPECT_FALSE(std::unique_ptr<QMenu>(pane.createStandardContextMenu())->actions().first()->isEnabled());
-}
-
-TEST_F(QtPaneTest, SelectLineSelectsTheWholeLineCountedFromOne)
-{
-    pane.setText("first\r\nsecond\nthird");
-    const struct {
-        int line;
-        const char* selected;
-    } cases[] = {{2, "second"}, {1, "first"}, {3, "third"}, {0, "third"}, {4, "third"}};
-    for (const auto& row : cases) {
-        pane.selectLine(row.line);
-        EXPECT_EQ(pane.selectedText(), row.selected) << row.line;
-    }
 }
 
 TEST_F(QtPaneTest, OpenThenSaveKeepsEveryByteOfAUtf8File)
