@@ -162,6 +162,10 @@ TEST_F(QtPaneTest, FontChoicesGoToTheSelectionWithColourOrToThePaneWithout)
     pane.setSelectionFontName("DejaVu Sans");
     EXPECT_EQ(formatAt(0), "DejaVu Sans 1400 bold underline #ff0000");
     EXPECT_EQ(formatAt(1), "DejaVu Sans 1100 bold underline #ff0000");
+    // Typed text looks like the text before it.
+    select(1, 1);
+    QTest::keyClicks(pane.widget(), "z");
+    EXPECT_EQ(formatAt(1), "DejaVu Sans 1400 bold underline #ff0000");
 }
 
 TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
