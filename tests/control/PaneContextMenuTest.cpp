@@ -21,8 +21,8 @@ QsciScintilla* paneOf(const CorvaneGen7& control)
 // Opens the pane's context menu (a right-click reaches the pane's inner
 // area, the Menu key the pane) and gives its entries, "-" for a separator
 // and "(off)" after a disabled one; `choose` triggers that entry.
-QStringList openMenu(const CorvaneGen7& control, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse,
-                     const QString& choose = {})
+QStringList openMenu(const CorvaneGen7& control, const QString& choose = {},
+                     QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse)
 {
     QWidget* target = reason == QContextMenuEvent::Mouse ? paneOf(control)->viewport() : paneOf(control);
     QContextMenuEvent event(reason, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
@@ -41,30 +41,39 @@ QStringList openMenu(const CorvaneGen7& control, QContextMenuEvent::Reason reaso
     return entries;
 }
 
-void choose(const CorvaneGen7& control, const QString& entry)
-{
-    openMenu(control, QContextMenuEvent::Mouse, entry);
-}
-
 } // namespace
 
-TEST(PaneContextMenu, AddsCheckDetailsAndRunAgainToTheEditActionsOnceAReportIsShown)
+TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAsking)
 {
+    TempDirectory dir;
+    CorvaneGen7 control;
+    control.show();
     const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
                                "Delete (off)", "-", "Select All", "-", "Check Against a Draw...",
                                "Check Against a Draw History...", "Number Frequencies...",
                                "Export as CSV..."};
-    CorvaneGen7 control;
-    control.show();
-    const QStringList disabled = {"Report Details... (off)", "Run Again With This Seed (off)"};
     for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard})
-        EXPECT_EQ(openMenu(control, reason), edits + disabled);
-    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
-    const QStringList enabled = {"Report Details...", "Run Again With This Seed"};
-    EXPECT_EQ(openMenu(control).mid(edits.size()), enabled);
+        EXPECT_EQ(openMenu(control, {}, reason),
+                  edits + QStringList({"Report Details... (off)", "Run Again With This Seed (off)"}));
+
+    Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")}});
+    control.findChild<QPushButton*>(QStringLiteral("Pick6"))->click();
+    const QString report = paneOf(control)->text();
+    EXPECT_EQ(openMenu(control, QStringLiteral("Report Details...")).mid(edits.size()),
+              QStringList({"Report Details...", "Run Again With This Seed"}));
+    paneOf(control)->setText(QStringLiteral("Giants\r\n"));
+    openMenu(control, QStringLiteral("Run Again With This Seed"));
+    EXPECT_EQ(paneOf(control)->text(), report);
+    openMenu(control, QStringLiteral("Report Details..."));
+
+    ASSERT_EQ(answering.shown.size(), 3) << answering.shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(answering.shown[0], QStringLiteral("Biggest Number"));
+    EXPECT_TRUE(answering.shown[1].startsWith(
+        QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
+    EXPECT_EQ(answering.shown[2], answering.shown[1]);
 }
 
-TEST(PaneContextMenu, CheckLeavesThePaneAsItIsAndADoubleClickedLineNumberSelectsThatLine)
+TEST(PaneContextMenu, CheckAndFrequenciesLeaveThePaneAsItIsAndADoubleClickedLineNumberSelectsThatLine)
 {
     CorvaneGen7 control;
     control.show();
@@ -87,52 +96,19 @@ TEST(PaneContextMenu, CheckLeavesThePaneAsItIsAndADoubleClickedLineNumberSelects
         doubleClickText(result, 1, inOrder.indexOf(QLatin1Char('(')) + 7);
         qobject_cast<QDialog*>(dialog)->reject();
     });
-    choose(control, QStringLiteral("Check Against a Draw..."));
-
+    openMenu(control, QStringLiteral("Check Against a Draw..."));
     EXPECT_TRUE(inOrder.startsWith(QStringLiteral("in order: "))) << inOrder.toStdString();
-    EXPECT_EQ(pane->text(), text);
-    // The first line in order: line 17 or an earlier one just like it.
-    int line = 0;
-    int index = 0;
-    pane->getCursorPosition(&line, &index);
-    EXPECT_EQ(line, paneLines.indexOf(line17));
+    // The first line in order (line 17 or an earlier one just like it), the
+    // caret at its start.
+    EXPECT_EQ(pane->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS),
+              pane->positionFromLineIndex(static_cast<int>(paneLines.indexOf(line17)), 0));
     EXPECT_EQ(pane->selectedText(), line17);
-}
 
-TEST(PaneContextMenu, RunAgainMakesTheSameReportWithoutAskingAndKeepsItsDetails)
-{
-    TempDirectory dir;
-    CorvaneGen7 control;
-    control.show();
-    {
-        Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")}});
-        control.findChild<QPushButton*>(QStringLiteral("Pick6"))->click();
-    }
-    const QString report = paneOf(control)->text();
-    Answering answering;
-    choose(control, QStringLiteral("Report Details..."));
-    paneOf(control)->setText(QStringLiteral("Giants\r\n"));
-    choose(control, QStringLiteral("Run Again With This Seed"));
-    EXPECT_EQ(paneOf(control)->text(), report);
-    choose(control, QStringLiteral("Report Details..."));
-
-    ASSERT_EQ(answering.shown.size(), 2) << answering.shown.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(answering.shown[0].startsWith(
-        QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
-    EXPECT_EQ(answering.shown[1], answering.shown[0]);
-}
-
-TEST(PaneContextMenu, NumberFrequenciesChartsTheReportInThePaneAndLeavesItAsItIs)
-{
-    CorvaneGen7 control;
-    control.show();
-    control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
-    const QString text = paneOf(control)->text();
-    choose(control, QStringLiteral("Number Frequencies..."));
+    openMenu(control, QStringLiteral("Number Frequencies..."));
     auto* chart = control.window()->findChild<QDialog*>(QStringLiteral("NumberFrequencies"));
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(chart->isVisible());
     EXPECT_EQ(chart->findChild<QTabWidget*>()->count(), 3); // a tab per digit position
-    EXPECT_EQ(paneOf(control)->text(), text);
+    EXPECT_EQ(pane->text(), text);
     chart->close();
 }
