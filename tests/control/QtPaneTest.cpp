@@ -2,6 +2,8 @@
 #include "QtPane.h"
 #include "TestSupport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
@@ -25,7 +27,8 @@ protected:
     // a point, the attributes that are on, colour as #RRGGBB.
     std::string formatAt(long position)
     {
-        const auto style = static_cast<unsigned long>(send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(position)));
+        // The editor gives a style above 127 as a negative char.
+        const auto style = static_cast<unsigned long>(send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(position)) & 0xFF);
         char name[128] = {};
         static_cast<Sci*>(pane.widget())->SendScintilla(Sci::SCI_STYLEGETFONT, style, static_cast<void*>(name));
         const long bgr = send(Sci::SCI_STYLEGETFORE, style); // the editor's colours are BGR
@@ -88,23 +91,27 @@ TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionAndALineIsSelectedByIts
 
 TEST_F(QtPaneTest, ALineTheUserAddsTakesTheEndOfTheLineItWasSplitFrom)
 {
+    // Pasted lines take it too.
+    QGuiApplication::clipboard()->setText("x\ny");
     const struct {
         const char* text;
         long caret;
         const char* typed;
+        QKeySequence key;
         const char* result;
     } cases[] = {
-        {" 1 \r\n 2 \r\n", 2, "", " 1\r\n \r\n 2 \r\n"},
-        {"help\n", 5, "more", "help\nmore\n"},
-        {"a\rb\r", 1, "", "a\r\rb\r"},
+        {" 1 \r\n 2 \r\n", 2, "", Qt::Key_Return, " 1\r\n \r\n 2 \r\n"},
+        {"help\n", 5, "more", Qt::Key_Enter, "help\nmore\n"},
+        {"a\rb\r", 1, "", Qt::Key_Return, "a\r\rb\r"},
         // On the last line, which has no end of its own, the line before counts.
-        {" 1 \r\n", 5, "", " 1 \r\n\r\n"},
+        {" 1 \r\n", 5, "", Qt::Key_Enter, " 1 \r\n\r\n"},
+        {"a\r\nb\n", 1, "", QKeySequence::Paste, "ax\r\ny\r\nb\n"},
     };
     for (const auto& row : cases) {
         pane.setText(row.text);
         select(row.caret, row.caret);
         QTest::keyClicks(pane.widget(), row.typed);
-        QTest::keyClick(pane.widget(), Qt::Key_Return);
+        QTest::keySequence(pane.widget(), row.key);
         EXPECT_EQ(pane.text(), row.result) << row.text;
     }
 }
@@ -166,6 +173,24 @@ TEST_F(QtPaneTest, FontChoicesGoToTheSelectionWithColourOrToThePaneWithout)
     select(1, 1);
     QTest::keyClicks(pane.widget(), "z");
     EXPECT_EQ(formatAt(1), "DejaVu Sans 1400 bold underline #ff0000");
+}
+
+// The editor holds a limited number of looks: those no text shows any more
+// make room for new ones, and no character loses its own.
+TEST_F(QtPaneTest, ManyLooksInTurnLeaveEveryCharacterItsOwn)
+{
+    pane.setText("0123456789");
+    pane.applyToPane({"Liberation Serif", 11, false, false, false, false, 0});
+    for (long position = 0; position < 10; ++position) {
+        select(position, position + 1);
+        for (std::uint32_t colour = 1; colour <= (position == 9 ? 300u : 1u); ++colour)
+            pane.applyToSelection({"Liberation Serif", 11, false, false, false, false, colour << 8 | static_cast<std::uint32_t>(position)});
+    }
+    for (long position = 0; position < 10; ++position) {
+        char hex[8] = {};
+        std::to_chars(hex, hex + 7, 0x1000000 | (position == 9 ? 300u : 1u) << 8 | position, 16);
+        EXPECT_EQ(formatAt(position), "Liberation Serif 1100 #" + std::string(hex + 1)) << position;
+    }
 }
 
 TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
