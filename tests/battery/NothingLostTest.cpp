@@ -28,16 +28,6 @@ Launch firstWrite(const std::string& fault)
 
 std::size_t lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
-// Files left in the folder besides the given ones (a temporary file, say).
-std::vector<std::string> othersThan(const std::vector<std::string>& expected)
-{
-    std::vector<std::string> others;
-    for (const auto& entry : std::filesystem::directory_iterator("."))
-        if (std::find(expected.begin(), expected.end(), entry.path().filename()) == expected.end())
-            others.push_back(entry.path().filename());
-    return others;
-}
-
 } // namespace
 
 TEST(NothingLost, AFullDiskOrAKillWhileWritingLeavesTheOldFilesWhole)
@@ -45,8 +35,7 @@ TEST(NothingLost, AFullDiskOrAKillWhileWritingLeavesTheOldFilesWhole)
     if (SANITIZED)
         GTEST_SKIP() << "the sanitizers' runtime makes the first write() itself, to probe memory";
     const std::string full = std::strerror(ENOSPC) + std::string(".\n");
-    const std::vector<std::string> save = {"Save", "notes.txt"};
-    const std::vector<std::string> pick = {"Pick6", "40"};
+    // The killed runs come last: they leave their temporary files behind.
     const struct {
         std::vector<std::string> args;
         std::string fault; // what the first write() does
@@ -54,17 +43,17 @@ TEST(NothingLost, AFullDiskOrAKillWhileWritingLeavesTheOldFilesWhole)
         std::string err;
         std::size_t lines; // 13: the pane's opening text
     } cases[] = {
-        {save, "error=ENOSPC", 0, "[Save Combinations] Cannot save \"notes.txt\": " + full, 13},
-        {pick, "error=ENOSPC", 0,
+        {{"Save", "notes.txt"}, "error=ENOSPC", 0, "[Save Combinations] Cannot save \"notes.txt\": " + full, 13},
+        {{"Pick6", "40"}, "error=ENOSPC", 0,
          "[Biggest Number] The answer could not be remembered in \"Lotto6.INI\": " + full, 1000},
-        {save, "signal=SIGKILL", SIGKILL, "", 0},
-        {pick, "signal=SIGKILL", SIGKILL, "", 0},
+        {{"Save", "notes.txt"}, "signal=SIGKILL", SIGKILL, "", 0},
+        {{"Pick6", "40"}, "signal=SIGKILL", SIGKILL, "", 0},
     };
+    TempDirectory dir;
+    writeFile("notes.txt", kNotes);
+    writeFile("Lotto6.INI", kLotto6);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.fault);
-        TempDirectory dir;
-        writeFile("notes.txt", kNotes);
-        writeFile("Lotto6.INI", kLotto6);
         const Outcome outcome = runCorvane(dir.path(), c.args, firstWrite(c.fault));
         EXPECT_EQ(outcome.signal, c.signal);
         EXPECT_EQ(outcome.status, c.signal ? -1 : 0);
@@ -72,15 +61,15 @@ TEST(NothingLost, AFullDiskOrAKillWhileWritingLeavesTheOldFilesWhole)
         EXPECT_EQ(lines(outcome.out), c.lines);
         EXPECT_EQ(readFile("notes.txt"), kNotes);
         EXPECT_EQ(readFile("Lotto6.INI"), kLotto6);
-        if (!c.signal) { // a killed run has no chance to remove its temporary file
-            EXPECT_EQ(othersThan({"notes.txt", "Lotto6.INI"}), std::vector<std::string>{});
+        if (!c.signal) {
+            EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Lotto6.INI", "notes.txt"}));
         }
-        // The next click goes on with the remembered value, without a word.
-        const Outcome next = runCorvane(dir.path(), {"Pick6"});
-        EXPECT_EQ(next.status, 0);
-        EXPECT_EQ(next.err, "");
-        EXPECT_EQ(lines(next.out), 1000u);
     }
+    // The next click goes on with the remembered value, without a word.
+    const Outcome next = runCorvane(dir.path(), {"Pick6"});
+    EXPECT_EQ(next.status, 0);
+    EXPECT_EQ(next.err, "");
+    EXPECT_EQ(lines(next.out), 1000u);
 }
 
 TEST(NothingLost, FiftyRunsAtOnceInOneFolderEachSeeAWholeFile)
@@ -89,13 +78,10 @@ TEST(NothingLost, FiftyRunsAtOnceInOneFolderEachSeeAWholeFile)
     // Fifty runs share the processors: each has ten times the usual time.
     Launch shared;
     shared.seconds = 10 * RUN_SECONDS;
+    const std::vector<std::string> clicks[] = {{"Pick6"}, {"Pick6", "40"}};
     std::vector<std::future<Outcome>> runs;
     for (int i = 0; i < 50; ++i)
-        runs.push_back(std::async(std::launch::async, [&, i] {
-            return runCorvane(dir.path(), i % 2 ? std::vector<std::string>{"Pick6", "40"}
-                                                : std::vector<std::string>{"Pick6"},
-                              shared);
-        }));
+        runs.push_back(std::async(std::launch::async, [&, i] { return runCorvane(dir.path(), clicks[i % 2], shared); }));
     for (auto& run : runs) {
         const Outcome outcome = run.get();
         EXPECT_EQ(outcome.status, 0);
@@ -104,7 +90,7 @@ TEST(NothingLost, FiftyRunsAtOnceInOneFolderEachSeeAWholeFile)
     }
     const std::string last = readFile("Lotto6.INI");
     EXPECT_TRUE(last == " 40 \r\n" || last == kLotto6) << last;
-    EXPECT_EQ(othersThan({"Lotto6.INI"}), std::vector<std::string>{});
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"Lotto6.INI"});
 }
 
 TEST(NothingLost, AReportThatCannotBeWrittenEndsWithStatusOne)
