@@ -11,16 +11,13 @@
 
 namespace {
 
-const char* const kNames[] = {"Pick3",     "Pick4",    "Pick5",         "Pick6",        "Pick7",
-                              "Power51",   "Power61",  "Keno",          "AnyLotto",     "PowerOdds",
-                              "EuroCombs", "EuroOdds", "USBet",         "Horses",       "Roulette",
-                              "Open",      "Edit",     "Font",          "Print",        "Save",
-                              "FFGCalculator",         "BSDCalculator"};
+const char* const kNames[] = {"Pick3", "Pick4", "Pick5", "Pick6", "Pick7", "Power51", "Power61", "Keno", "AnyLotto",
+                              "PowerOdds", "EuroCombs", "EuroOdds", "USBet", "Horses", "Roulette", "Open", "Edit",
+                              "Font", "Print", "Save", "FFGCalculator", "BSDCalculator"};
 
-const char* const kParameterFiles[] = {"Lotto5.INI",  "Lotto6.INI",    "Lotto7.INI",   "Power51.INI",
-                                       "Power61.INI", "Euro.INI",      "LotOdds.INI",  "PowerOdds.INI",
-                                       "EuroOdds.INI", "FFG.INI",      "StDv.INI",     "Horses.INI",
-                                       "USBet.INI"};
+const char* const kParameterFiles[] = {"Lotto5.INI", "Lotto6.INI", "Lotto7.INI", "Power51.INI", "Power61.INI",
+                                       "Euro.INI", "LotOdds.INI", "PowerOdds.INI", "EuroOdds.INI", "FFG.INI",
+                                       "StDv.INI", "Horses.INI", "USBet.INI"};
 
 const std::vector<std::string> kHostileAnswers = {
     "", "0", "-1", "-32769", "32768", "1e400", "NaN", "&HFFFFFFFF", "99999999999",

@@ -21,12 +21,6 @@ TEST(TextFile, ValidUtf8StaysOtherBytesReadAsLatin1)
     EXPECT_TRUE(isValidUtf8("\xe2\x80\xa2 \xf0\x9f\x8e\xb2"));
 }
 
-namespace {
-
-unsigned modeOf(const char* path) { return static_cast<unsigned>(std::filesystem::status(path).permissions()); }
-
-} // namespace
-
 TEST(WriteFileBytes, ReplacesTheFileWholeKeepingItsModeAndItsLinks)
 {
     TempDirectory dir;
@@ -36,12 +30,12 @@ TEST(WriteFileBytes, ReplacesTheFileWholeKeepingItsModeAndItsLinks)
     ASSERT_TRUE(writeFileBytes("link.txt", "new text").ok);
     EXPECT_EQ(readFile("notes.txt"), "new text");
     EXPECT_TRUE(std::filesystem::is_symlink("link.txt"));
-    EXPECT_EQ(modeOf("notes.txt"), 0640u);
+    EXPECT_EQ(std::filesystem::status("notes.txt").permissions(), std::filesystem::perms(0640));
 
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(writeFileBytes("fresh.txt", "").ok);
     ::umask(mask);
-    EXPECT_EQ(modeOf("fresh.txt"), 0644u);
+    EXPECT_EQ(std::filesystem::status("fresh.txt").permissions(), std::filesystem::perms(0644));
     EXPECT_EQ(folderEntries(), (std::vector<std::string>{"fresh.txt", "link.txt", "notes.txt"}));
 }
 
