@@ -1,6 +1,5 @@
 // Every procedure of the runner against hostile answers, parameter files and
-// game files: each run ends within 2 s (more under the sanitizers), with the
-// runner's exit statuses only.
+// game files: each run ends in time, with the runner's exit statuses only.
 #include "RunnerProcess.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -12,45 +11,35 @@
 
 namespace {
 
-const char* const kNames[] = {"Pick3",     "Pick4",    "Pick5",         "Pick6",        "Pick7",
-                              "Power51",   "Power61",  "Keno",          "AnyLotto",     "PowerOdds",
-                              "EuroCombs", "EuroOdds", "USBet",         "Horses",       "Roulette",
-                              "Open",      "Edit",     "Font",          "Print",        "Save",
-                              "FFGCalculator",         "BSDCalculator"};
+const char* const kNames[] = {"Pick3", "Pick4", "Pick5", "Pick6", "Pick7", "Power51", "Power61", "Keno", "AnyLotto",
+                              "PowerOdds", "EuroCombs", "EuroOdds", "USBet", "Horses", "Roulette", "Open", "Edit",
+                              "Font", "Print", "Save", "FFGCalculator", "BSDCalculator"};
 
-const char* const kParameterFiles[] = {"Lotto5.INI",  "Lotto6.INI",    "Lotto7.INI",   "Power51.INI",
-                                       "Power61.INI", "Euro.INI",      "LotOdds.INI",  "PowerOdds.INI",
-                                       "EuroOdds.INI", "FFG.INI",      "StDv.INI",     "Horses.INI",
-                                       "USBet.INI"};
-
-std::string describe(const std::vector<std::string>& args)
-{
-    std::string text;
-    for (const auto& a : args)
-        text += "[" + a.substr(0, 40) + "] ";
-    return text;
-}
-
-// The runner's contract, for every run.
-void expectSound(const Outcome& outcome, const std::vector<std::string>& args, int& tried)
-{
-    ++tried;
-    const std::string what = describe(args);
-    EXPECT_EQ(outcome.signal, 0) << what << " crashed";
-    EXPECT_LT(outcome.seconds, RUN_SECONDS) << what << " took too long";
-    const bool needsWindow = args[0] == "Font" || args[0] == "Print";
-    if (needsWindow)
-        EXPECT_EQ(outcome.status, 2) << what;
-    else
-        EXPECT_TRUE(outcome.status == 0 || outcome.status == 1) << what << " exit " << outcome.status
-                                                                << "\n" << outcome.err;
-    EXPECT_TRUE(isValidUtf8(outcome.out)) << what;
-}
+const char* const kParameterFiles[] = {"Lotto5.INI", "Lotto6.INI", "Lotto7.INI", "Power51.INI", "Power61.INI",
+                                       "Euro.INI", "LotOdds.INI", "PowerOdds.INI", "EuroOdds.INI", "FFG.INI",
+                                       "StDv.INI", "Horses.INI", "USBet.INI"};
 
 const std::vector<std::string> kHostileAnswers = {
     "", "0", "-1", "-32769", "32768", "1e400", "NaN", "&HFFFFFFFF", "99999999999",
     std::string(10000, '7'), "\xc3\xa9\xe2\x80\xa2 \xf0\x9f\x8e\xb2", "\xff\xfe", "0.5", "16777217",
 };
+
+// Runs the runner and checks its contract, which holds for every run.
+Outcome runSoundly(const std::filesystem::path& dir, const std::vector<std::string>& args)
+{
+    const Outcome outcome = runCorvane(dir, args);
+    std::string what;
+    for (const auto& a : args)
+        what += "[" + a.substr(0, 40) + "] ";
+    EXPECT_EQ(outcome.signal, 0) << what << " crashed or ran out of time";
+    if (args[0] == "Font" || args[0] == "Print") // these need a window
+        EXPECT_EQ(outcome.status, 2) << what;
+    else
+        EXPECT_TRUE(outcome.status == 0 || outcome.status == 1) << what << " exit " << outcome.status
+                                                                << "\n" << outcome.err;
+    EXPECT_TRUE(isValidUtf8(outcome.out)) << what;
+    return outcome;
+}
 
 } // namespace
 
@@ -58,30 +47,26 @@ TEST(HostileInput, EveryNameWithEveryHostileAnswer)
 {
     TempDirectory dir;
     writeFile("GAMES.5", "Jets,Giants\r\nBears,Packers\r\n");
-    int tried = 0;
     for (const char* name : kNames)
         for (const std::string& answer : kHostileAnswers)
-            expectSound(runCorvane(dir.path(), {name, answer, answer, answer}), {name, answer}, tried);
-    EXPECT_EQ(tried, 22 * 14);
+            runSoundly(dir.path(), {name, answer, answer, answer});
 }
 
 TEST(HostileInput, HandEditedParameterFiles)
 {
-    const std::string binary = std::string("\x00\x01\xff\r\n\x80,,\x1a", 9);
     const std::vector<std::string> contents = {
-        "", binary, " 49 \r\n", "-5, -6, -7\r\n", "1e300\r\n", "99999999999, 32768\r\n",
-        std::string(100000, '9'), ",,,,\r\n\r\n", "12.5\r\n 0 \r\n",
+        "", std::string("\x00\x01\xff\r\n\x80,,\x1a", 9), " 49 \r\n", "-5, -6, -7\r\n", "1e300\r\n",
+        "99999999999, 32768\r\n", std::string(100000, '9'), ",,,,\r\n\r\n", "12.5\r\n 0 \r\n",
     };
-    int tried = 0;
     for (const std::string& content : contents) {
+        SCOPED_TRACE("every parameter file holding " + content.substr(0, 12));
         TempDirectory dir;
         for (const char* file : kParameterFiles)
             writeFile(file, content);
         writeFile("GAMES.5", "A,B\r\n");
         for (const char* name : kNames)
-            expectSound(runCorvane(dir.path(), {name}), {name, "file:" + content.substr(0, 12)}, tried);
+            runSoundly(dir.path(), {name});
     }
-    EXPECT_GT(tried, 0);
 }
 
 TEST(HostileInput, GameFiles)
@@ -91,30 +76,29 @@ TEST(HostileInput, GameFiles)
         "no commas at all\r\nstill none\r\n", "\"Kansas, City\",\"New York, NY\"\r\n",
         "Caf\xe9,Montr\xe9\x61l\r\n", "\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2,x\r\n",
     };
-    int tried = 0;
     for (const std::string& content : contents) {
+        SCOPED_TRACE("GAMES.5 holding " + content.substr(0, 12));
         TempDirectory dir;
         writeFile("GAMES.5", content);
         for (const char* games : {"5", "-2", "32767"})
-            expectSound(runCorvane(dir.path(), {"USBet", games, "GAMES.5"}), {"USBet", games}, tried);
-        expectSound(runCorvane(dir.path(), {"Open", "GAMES.5"}), {"Open"}, tried);
+            runSoundly(dir.path(), {"USBet", games, "GAMES.5"});
+        runSoundly(dir.path(), {"Open", "GAMES.5"});
     }
-    EXPECT_EQ(tried, 7 * 4);
 }
 
 TEST(HostileInput, AParameterFileThatCannotBeWrittenStillShowsTheReport)
 {
     // A folder in the file's place cannot be written, not even by root.
-    const char* const games[] = {"Pick5", "Pick6", "Pick7", "Power51", "Power61", "EuroCombs", "Horses"};
-    const char* const files[] = {"Lotto5.INI", "Lotto6.INI", "Lotto7.INI", "Power51.INI", "Power61.INI",
-                                 "Euro.INI", "Horses.INI"};
-    int tried = 0;
-    for (std::size_t i = 0; i < std::size(games); ++i) {
+    const std::pair<const char*, const char*> clicks[] = {
+        {"Pick5", "Lotto5.INI"},     {"Pick6", "Lotto6.INI"},   {"Pick7", "Lotto7.INI"},
+        {"Power51", "Power51.INI"}, {"Power61", "Power61.INI"}, {"EuroCombs", "Euro.INI"},
+        {"Horses", "Horses.INI"},
+    };
+    for (const auto& [name, file] : clicks) {
         TempDirectory dir;
-        std::filesystem::create_directory(files[i]);
-        const Outcome outcome = runCorvane(dir.path(), {games[i]});
-        expectSound(outcome, {games[i]}, tried);
-        EXPECT_GE(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1000) << games[i];
+        std::filesystem::create_directory(file);
+        const Outcome outcome = runSoundly(dir.path(), {name});
+        EXPECT_GE(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1000) << name;
     }
 }
 
@@ -124,9 +108,8 @@ TEST(HostileInput, PipesAndDevicesAreRefusedWithoutWaiting)
     for (const char* file : kParameterFiles)
         ASSERT_EQ(::mkfifo(file, 0600), 0);
     ASSERT_EQ(::mkfifo("pipe", 0600), 0);
-    int tried = 0;
     for (const char* name : kNames)
-        expectSound(runCorvane(dir.path(), {name, "pipe", "pipe", "pipe"}), {name, "fifo"}, tried);
+        runSoundly(dir.path(), {name, "pipe", "pipe", "pipe"});
 
     const std::string pipe = "it is a named pipe, not a regular file.\n";
     const std::string device = "it is a device, not a regular file.\n";
@@ -142,11 +125,8 @@ TEST(HostileInput, PipesAndDevicesAreRefusedWithoutWaiting)
                               + "[Biggest Number] The answer could not be remembered in \"Lotto6.INI\": " + pipe},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = runCorvane(dir.path(), c.args);
-        expectSound(outcome, c.args, tried);
-        EXPECT_GE(outcome.err.size(), c.message.size());
-        EXPECT_EQ(outcome.err.substr(outcome.err.size() - std::min(outcome.err.size(), c.message.size())),
-                  c.message);
+        const std::string err = runSoundly(dir.path(), c.args).err;
+        EXPECT_EQ(err.substr(err.size() - std::min(err.size(), c.message.size())), c.message);
     }
     for (const char* file : kParameterFiles)
         EXPECT_TRUE(std::filesystem::is_fifo(file)) << file;

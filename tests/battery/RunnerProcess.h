@@ -2,14 +2,12 @@
 
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 // What one run of the runner left behind.
 struct Outcome {
     int status = -1; // exit status, or -1 when killed by a signal
-    int signal = 0;
-    double seconds = 0;
+    int signal = 0;  // SIGKILL too when the run outlived its time
     std::string out;
     std::string err;
 };
@@ -22,28 +20,7 @@ struct Launch {
     double seconds = RUN_SECONDS;         // before the run is killed
 };
 
-// The runner working in `dir` with --seed 7 and the arguments, started at
-// once and killed when its time is up.
-class RunnerProcess {
-public:
-    RunnerProcess(const std::filesystem::path& dir, const std::vector<std::string>& args,
-                  const Launch& launch = {});
-    RunnerProcess(const RunnerProcess&) = delete;
-    RunnerProcess& operator=(const RunnerProcess&) = delete;
-    // Waits for the end of the run.
-    Outcome finish();
-
-private:
-    std::string outPath_;
-    std::string errPath_;
-    bool ownOutput_;
-    pid_t pid_ = 0;
-    double started_ = 0;
-    double seconds_;
-};
-
-inline Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::string>& args,
-                          const Launch& launch = {})
-{
-    return RunnerProcess(dir, args, launch).finish();
-}
+// The runner working in `dir` with --seed 7 and the arguments, until it ends
+// or its time is up. Several threads may run it at once.
+Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::string>& args,
+                   const Launch& launch = {});

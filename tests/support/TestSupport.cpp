@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -19,6 +19,15 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes)
     out << bytes;
 }
 
+std::vector<std::string> folderEntries()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 GermanNumbers::GermanNumbers() : previous_(std::setlocale(LC_NUMERIC, nullptr))
 {
     active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr
@@ -29,7 +38,7 @@ GermanNumbers::~GermanNumbers() { std::setlocale(LC_NUMERIC, previous_.c_str());
 
 bool decimalCommaAsRequired()
 {
-    if (!std::getenv("TESSARO7_DECIMAL_COMMA") || std::strcmp(std::localeconv()->decimal_point, ",") == 0)
+    if (!std::getenv("TESSARO7_DECIMAL_COMMA") || std::string(std::localeconv()->decimal_point) == ",")
         return true;
     std::fprintf(stderr, "The numeric locale %s has no decimal comma: is the locale installed?\n",
                  std::setlocale(LC_NUMERIC, nullptr));

@@ -6,23 +6,18 @@
 #include "RandomSource.h"
 #include "ScriptedDialogs.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
 // A random source that repeats a fixed list of values.
 class FixedRandom : public RandomSource {
 public:
     explicit FixedRandom(std::vector<float> values) : values_(std::move(values)) {}
     void reseed(double) override {}
-    float next() override
-    {
-        const float value = values_[index_ % values_.size()];
-        ++index_;
-        return value;
-    }
+    float next() override { return values_[index_++ % values_.size()]; }
     std::size_t drawn() const { return index_; }
 
 private:
@@ -44,13 +39,10 @@ private:
 // A fresh working directory for one test; the previous one comes back after.
 class TempDirectory {
 public:
-    TempDirectory()
-        : previous_(std::filesystem::current_path()),
-          path_(std::filesystem::temp_directory_path()
-                / ("tessaro7-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++)))
+    TempDirectory() : previous_(std::filesystem::current_path())
     {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "tessaro7-XXXXXX").string();
+        path_ = ::mkdtemp(name.data());
         std::filesystem::current_path(path_);
     }
     ~TempDirectory()
@@ -61,11 +53,6 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    static int& counter()
-    {
-        static int n = 0;
-        return n;
-    }
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };
@@ -91,6 +78,8 @@ struct ScriptedClick {
 
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
+// The names in the working directory, sorted.
+std::vector<std::string> folderEntries();
 
 // The German numeric locale ("," as the decimal point) for one test, as a
 // host application started under LANG=de_DE.UTF-8 has it; the previous
