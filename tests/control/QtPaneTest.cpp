@@ -50,7 +50,6 @@ TEST_F(QtPaneTest, GivesBackExactlyTheTextItWasGivenAndOpenThenSaveKeepEveryByte
 {
     const std::string texts[] = {
         " 3  7  0 \r\n 1  2  3 \r\n",
-        "You can edit files in this option.\nWhen done editing.\n",
         "mixed\r\nends\nand\rlone CR\r\n\r\nno end",
         "",
         "\xEF\xBB\xBF" "bom, K\u00f6ln \u2022 \u2029 paragraph, \uFDD0\uFDD1 non-characters\n",
