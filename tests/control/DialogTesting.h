@@ -40,15 +40,15 @@ inline void doubleClickText(QPlainTextEdit* text, int line, int column)
 // box's title and text, and each box's details.
 class Answering {
 public:
-    explicit Answering(QMap<QString, QString> answers = {}) : answers_(std::move(answers))
+    explicit Answering(const QMap<QString, QString>& answers = {})
     {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, answers] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* input = qobject_cast<QInputDialog*>(modal)) {
                 shown << input->windowTitle();
-                if (!answers_.contains(input->windowTitle()))
+                if (!answers.contains(input->windowTitle()))
                     return input->reject();
-                input->setTextValue(answers_[input->windowTitle()]);
+                input->setTextValue(answers[input->windowTitle()]);
                 input->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 shown << box->windowTitle() + ": " + box->text();
@@ -63,6 +63,5 @@ public:
     QStringList details;
 
 private:
-    QMap<QString, QString> answers_;
     QTimer timer_;
 };

@@ -15,7 +15,7 @@
 #include <cerrno>
 #include <cstring>
 
-TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersAndSavesThePicture)
+TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersSavesThePictureAndRefusesTextWithoutReportLines)
 {
     TempDirectory dir;
     ScriptedClick click({"49"});
@@ -39,11 +39,7 @@ TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersAndSavesThePicture)
     EXPECT_EQ(window.saveChart("chart.svg"), std::nullopt);
     EXPECT_NE(readFileBytes("chart.svg").value_or("").find("<svg"), std::string::npos);
     EXPECT_EQ(window.saveChart("no/such/folder/chart.png"), std::string(std::strerror(ENOENT)));
-}
 
-TEST(FrequencyChartWindow, TextWithoutReportLinesGetsTheDrawChecksMessage)
-{
-    ScriptedClick click({});
     QWidget parent;
     FrequencyChartWindow::open(&parent, click.dialogs, "Welcome.\n", nullptr);
     EXPECT_EQ(click.messages.str(), "[Number Frequencies] The pane holds no lines to check.\n");

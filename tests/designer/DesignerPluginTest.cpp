@@ -22,7 +22,6 @@ TEST(DesignerPlugin, OffersTheControlInItsOwnGroupAndCreatesIt)
     EXPECT_EQ(plugin->group(), QStringLiteral("Tessaro7"));
     EXPECT_EQ(plugin->includeFile(), QStringLiteral("CorvaneGen7.h"));
     EXPECT_FALSE(plugin->isContainer());
-    EXPECT_FALSE(plugin->toolTip().isEmpty());
     EXPECT_FALSE(plugin->icon().isNull());
     EXPECT_TRUE(plugin->domXml().contains(QStringLiteral("class=\"CorvaneGen7\"")));
 
