@@ -131,6 +131,10 @@ TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTenAcrossLongL
     std::string report = line + "\r\n" + line + "\r\n";
     for (int row = 0; row < 1000; ++row)
         report += " 1  2  3 \r\n";
+    // Seen from the far end before, the new report shows from its first line.
+    pane.setText(report);
+    send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(report.size()));
+    send(Sci::SCI_SETXOFFSET, 3000);
     pane.setText("");
     pane.setSelectionFontName("Courier");
     pane.setSelectionFontSize(10);
@@ -138,6 +142,7 @@ TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTenAcrossLongL
     pane.setSelectionText(report);
     EXPECT_EQ(send(Sci::SCI_GETFIRSTVISIBLELINE), 0);
     EXPECT_EQ(send(Sci::SCI_GETCURRENTPOS), 0);
+    EXPECT_EQ(send(Sci::SCI_GETXOFFSET), 0);
     for (long position : {0L, 15L, 5005L, 10020L, 20005L, 30995L})
         EXPECT_EQ(formatAt(position), "Courier 1000 bold #000000") << position;
     EXPECT_NE(send(Sci::SCI_GETSTYLEAT, 0), send(Sci::SCI_GETSTYLEAT, 15));
