@@ -31,7 +31,6 @@ TEST(ReportReplay, MakesTheSameReportWithTheValuesAfterTheChecksAndNoPrompt)
         for (const ReportValue& value : report.values)
             values.push_back(value.text);
         EXPECT_EQ(values, c.values) << c.button;
-        EXPECT_EQ(report.seed, 12345.678);
 
         // No answers and no fixed seed: the values and seed come from the report.
         ScriptedClick again({}, std::nullopt);

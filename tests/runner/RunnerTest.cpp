@@ -44,8 +44,7 @@ TEST(Runner, MisuseExitsTwoWithAMessage)
     // "1,5" is no seed under any locale.
     const std::vector<std::vector<std::string>> cases = {
         {}, {"Lotto"}, {"--seed"}, {"--frobnicate", "Pick3"}, {"Font"}, {"print"},
-        {"--seed", "abc", "Pick3"}, {"--seed", "1e999", "Pick3"}, {"--seed", "1,5", "Pick3"},
-        {"-C", "/nonexistent/dir", "Pick3"},
+        {"--seed", "abc", "Pick3"}, {"--seed", "1,5", "Pick3"}, {"-C", "/nonexistent/dir", "Pick3"},
     };
     for (const auto& args : cases) {
         const RunResult result = run(args);
