@@ -19,7 +19,6 @@ TEST(ReportReplay, MakesTheSameReportWithTheValuesAfterTheChecksAndNoPrompt)
         {"EuroOdds", {"50", "5", "12", "2"}, {"50", "5", "12", "2"}},
         {"Horses", {"8.5"}, {"8.5"}},
         {"USBet", {"3", "GAMES.3"}, {"3", "GAMES.3"}},
-        {"Keno", {}, {}},
         {"Roulette", {}, {}},
     };
     for (const auto& c : cases) {
