@@ -19,7 +19,6 @@ TEST(ReportReplay, MakesTheSameReportWithTheValuesAfterTheChecksAndNoPrompt)
         {"EuroOdds", {"50", "5", "12", "2"}, {"50", "5", "12", "2"}},
         {"Horses", {"8.5"}, {"8.5"}},
         {"USBet", {"3", "GAMES.3"}, {"3", "GAMES.3"}},
-        {"Keno", {}, {}},
         {"Roulette", {}, {}},
     };
     for (const auto& c : cases) {
@@ -31,7 +30,6 @@ TEST(ReportReplay, MakesTheSameReportWithTheValuesAfterTheChecksAndNoPrompt)
         for (const ReportValue& value : report.values)
             values.push_back(value.text);
         EXPECT_EQ(values, c.values) << c.button;
-        EXPECT_EQ(report.seed, 12345.678);
 
         // No answers and no fixed seed: the values and seed come from the report.
         ScriptedClick again({}, std::nullopt);

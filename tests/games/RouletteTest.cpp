@@ -15,7 +15,6 @@ TEST(RouletteSpin, ClassifiesEveryPocket)
         {0, "  0                               D1&2-  D1&3-  D2&3-"},
         {1, "  1   red  low  odd  Doz_1 Col_1  D1&2+  D1&3+  D2&3-"},
         {2, "  2 black  low even  Doz_1 Col_2  D1&2+  D1&3+  D2&3-"},
-        {3, "  3   red  low  odd  Doz_1 Col_3  D1&2+  D1&3+  D2&3-"},
         {12, " 12   red  low even  Doz_1 Col_3  D1&2+  D1&3+  D2&3-"},
         {13, " 13 black  low  odd  Doz_2 Col_1  D1&2+  D1&3-  D2&3+"},
         {18, " 18   red  low even  Doz_2 Col_3  D1&2+  D1&3-  D2&3+"},

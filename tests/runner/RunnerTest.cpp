@@ -44,8 +44,7 @@ TEST(Runner, MisuseExitsTwoWithAMessage)
     // "1,5" is no seed under any locale.
     const std::vector<std::vector<std::string>> cases = {
         {}, {"Lotto"}, {"--seed"}, {"--frobnicate", "Pick3"}, {"Font"}, {"print"},
-        {"--seed", "abc", "Pick3"}, {"--seed", "1e999", "Pick3"}, {"--seed", "1,5", "Pick3"},
-        {"-C", "/nonexistent/dir", "Pick3"},
+        {"--seed", "abc", "Pick3"}, {"--seed", "1,5", "Pick3"}, {"-C", "/nonexistent/dir", "Pick3"},
     };
     for (const auto& args : cases) {
         const RunResult result = run(args);
@@ -79,77 +78,63 @@ TEST(Runner, ShowSeedWritesASeedThatGivesTheSameReport)
     ASSERT_EQ(first.err.rfind("[seed] ", 0), 0u);
     const std::string seed = first.err.substr(7, first.err.size() - 8); // without the line end
     EXPECT_EQ(run({"--seed", seed, "Pick6", "49"}).out, first.out);
-    EXPECT_EQ(run({"--seed", "0.30000000000000004", "--show-seed", "Pick3"}).err,
-              "[seed] 0.30000000000000004\n");
 }
 
 // The messages and the tiers themselves are tested with the odds.
 TEST(Runner, DetailsFollowTheirMessageUnderTheirOwnTitle)
 {
     TempDirectory dir;
-    const struct {
-        std::vector<std::string> args;
-        std::string title;
-        std::string firstTier;
-    } cases[] = {
-        {{"AnyLotto", "49", "6"}, "Lotto Odds", "6 of 6: 1 combination, 1 in 13,983,816.00\n"},
-        {{"PowerOdds", "69", "5", "26"}, "PowerBall Odds", "5 of 5 + 1 of 1: 1 combination, "},
-        {{"EuroOdds", "50", "5", "12", "2"}, "Euro Millions Odds", "5 of 5 + 2 of 2: 1 combination, "},
-    };
-    for (const auto& c : cases) {
-        const std::string message = run(c.args).err;
-        EXPECT_EQ(message.rfind("[" + c.title + "]  Total combinations of", 0), 0u) << message;
-        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << "no details without --details";
-        std::vector<std::string> args = {"--details", "--seed", "1"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const std::string head = message + "[" + c.title + " details]\n" + c.firstTier;
-        EXPECT_EQ(run(args).err.substr(0, head.size()), head);
-    }
+    const std::string message = run({"AnyLotto", "49", "6"}).err;
+    EXPECT_EQ(message.rfind("[Lotto Odds]  Total combinations of", 0), 0u) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << "no details without --details";
+    const std::string head = message + "[Lotto Odds details]\n6 of 6: 1 combination, 1 in 13,983,816.00\n";
+    EXPECT_EQ(run({"--details", "AnyLotto", "49", "6"}).err.substr(0, head.size()), head);
 }
 
-TEST(Runner, CheckWritesTheTallyOfTheReportOrOfASavedFile)
+// The checks and counts themselves are tested with the draws: here each option
+// writes its result after the pane's report, which stays as it was.
+TEST(Runner, ChecksAndCountsGoToStandardErrorBesideTheReport)
 {
     TempDirectory dir;
+    writeFile("history.csv", "date,n1,n2,n3,n4,n5,n6\r\n2026-11-28,3,11,19,27,38,45\r\n");
     const RunResult plain = run({"--seed", "42", "Pick6", "49"});
-    const RunResult checked = run({"--seed", "42", "--check", "3 11 19 27 38 45", "Pick6", "49"});
-    EXPECT_EQ(checked.status, 0);
-    EXPECT_EQ(checked.out, plain.out);
-    EXPECT_EQ(checked.err.rfind("[Check Against a Draw]\nDraw: 3 11 19 27 38 45\n6 of 6: ", 0), 0u);
+    const struct {
+        std::vector<std::string> options;
+        int status;
+        std::string errStart;
+    } cases[] = {
+        {{"--check", "3 11 19 27 38 45"}, 0, "[Check Against a Draw]\nDraw: 3 11 19 27 38 45\n6 of 6: "},
+        {{"--check", "3 11 19"}, 1, "[Check Against a Draw]\nThe draw holds 3 numbers where 6 are needed.\n"},
+        {{"--check-history", "history.csv"}, 0, "[Check Against a Draw History]\nDraws read: 1\n6 of 6: "},
+        {{"--frequencies"}, 0, "group,value,count\r\nfirst,1,"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"--seed", "42", "Pick6", "49"});
+        const RunResult result = run(args);
+        EXPECT_EQ(result.status, c.status) << c.options[0];
+        EXPECT_EQ(result.out, plain.out) << c.options[0];
+        EXPECT_EQ(result.err.rfind(c.errStart, 0), 0u) << result.err;
+    }
 
     // A saved report is read by its shape: the same tiers, but no game known.
     writeFile("six.txt", plain.out);
     const RunResult saved = run({"--check", "3 11 19 27 38 45", "Open", "six.txt"});
-    EXPECT_EQ(saved.err + "1000 distinct lines hold the jackpot with probability 1 in 13,984\n", checked.err);
-
-    const RunResult wrong = run({"--seed", "42", "--check", "3 11 19", "Pick6", "49"});
-    EXPECT_EQ(wrong.status, 1);
-    EXPECT_EQ(wrong.err, "[Check Against a Draw]\nThe draw holds 3 numbers where 6 are needed.\n");
+    EXPECT_EQ(saved.err + "1000 distinct lines hold the jackpot with probability 1 in 13,984\n",
+              run({"--seed", "42", "--check", "3 11 19 27 38 45", "Pick6", "49"}).err);
 }
 
-TEST(Runner, CsvFrequenciesAndHistoryPresentThePanesLines)
+TEST(Runner, CsvAndReadFailuresEndWithTheirOwnStatus)
 {
-    TempDirectory dir;
     const RunResult csv = run({"--seed", "42", "--csv", "Pick3"});
     EXPECT_EQ(csv.status, 0);
     EXPECT_EQ(csv.out.substr(0, 17), "d1,d2,d3\r\n8,2,9\r\n"); // the report's first line is " 8  2  9 "
-    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 1001);
 
-    const RunResult counted = run({"--seed", "42", "--frequencies", "Pick6", "49"});
-    EXPECT_EQ(counted.out, run({"--seed", "42", "Pick6", "49"}).out);
-    EXPECT_EQ(counted.err.rfind("group,value,count\r\nfirst,1,", 0), 0u); // the counts are tested with the tally
-    EXPECT_NE(counted.err.find("\r\nfirst,49,"), std::string::npos);
-
-    writeFile("history.csv", "date,n1,n2,n3,n4,n5,n6\r\n2026-11-28,3,11,19,27,38,45\r\n");
-    const RunResult history = run({"--seed", "42", "--check-history", "history.csv", "Pick6", "49"});
-    EXPECT_EQ(history.status, 0);
-    EXPECT_EQ(history.err.rfind("[Check Against a Draw History]\nDraws read: 1\n6 of 6: ", 0), 0u);
-    EXPECT_NE(history.err.find("\nbest 0 of 6: "), std::string::npos);
-
-    const RunResult missing = run({"--check-history", "none.csv", "Pick3"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "corvane: cannot read none.csv: " + std::string(std::strerror(ENOENT)) + "\n");
     const RunResult noLines = run({"--csv", "Edit"});
     EXPECT_EQ(noLines.status, 1);
     EXPECT_EQ(noLines.out, "");
     EXPECT_EQ(noLines.err, "corvane: --csv: The pane holds no lines to check.\n");
+    const RunResult missing = run({"--check-history", "none.csv", "Pick3"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "corvane: cannot read none.csv: " + std::string(std::strerror(ENOENT)) + "\n");
 }
