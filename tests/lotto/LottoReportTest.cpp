@@ -36,6 +36,9 @@ TEST(FilteredReports, ThrownAwayDrawsLeaveNothingBehindAndRepeatsRedrawAlone)
         {"outside the windows, then repeats",
          [](RandomSource& r) { return singleDrumReport(kLotto6.shape, 49, r); },
          drawing({{{11, 21, 25, 26, 28, 29, 3, 3, 12, 25, 31, 40, 31, 47}, 49}}), "   3  12  25  31  40  47"},
+        {"a fractional biggest number reaches the next whole one",
+         [](RandomSource& r) { return singleDrumReport(kLotto6.shape, 49.5, r); },
+         drawing({{{3, 12, 25, 31, 40}, 49.5}, {{50}, 50}}), "   3  12  25  31  40  50"},
         {"Lotto 5 gaps of 8", [](RandomSource& r) { return singleDrumReport(kLotto5.shape, 39, r); },
          drawing({{{30, 6, 22, 17, 14}, 39}, {{4, 11, 19, 26, 35}, 39}}), "   4  11  19  26  35"},
         // The PowerBall 1 takes 52 48 37 8 2 out of the windows, the PowerBall 25
