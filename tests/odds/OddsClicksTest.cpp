@@ -63,7 +63,6 @@ TEST(OddsClicks, ShowTheOddsThenTheCombinationsAndRememberTheGameOrEnd)
          "Choose fewer numbers per combination.\n",
          " 30000         30000 \r\n"},
         {AnyLotto_Click, "LotOdds.INI", "12\r\n", {""}, ""},
-        {AnyLotto_Click, "LotOdds.INI", "12\r\n", {"49", "0.4"}, ""},
         {AnyLotto_Click, "LotOdds.INI", "12\r\n", {"-40000"}, ""},
         {AnyLotto_Click, "LotOdds.INI", "12\r\n", {"-5", "2"},
          "[Biggest Number] The value must be positive.\n"},

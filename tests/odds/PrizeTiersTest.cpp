@@ -1,7 +1,6 @@
 #include "EuroOdds.h"
 #include "LottoOdds.h"
 #include "PowerOdds.h"
-#include "PrizeTiers.h"
 
 #include <gtest/gtest.h>
 
