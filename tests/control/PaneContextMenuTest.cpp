@@ -66,6 +66,24 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAs
     EXPECT_EQ(paneOf(control)->text(), report);
     openMenu(control, QStringLiteral("Report Details..."));
 
+    // The check knows the game while the pane shows the report as it was
+    // made, and reads the lines by their shape once it is edited.
+    const auto checkOdds = [&control] {
+        QString odds;
+        whenDialogShows([&odds](QWidget* dialog) {
+            auto* draw = dialog->findChild<QLineEdit*>(QStringLiteral("draw"));
+            draw->setText(QStringLiteral("1 2 3 4 5 6"));
+            QTest::keyClick(draw, Qt::Key_Return);
+            odds = dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"))->toPlainText().section('\n', -1);
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        openMenu(control, QStringLiteral("Check Against a Draw..."));
+        return odds;
+    };
+    EXPECT_TRUE(checkOdds().startsWith(QStringLiteral("1000 distinct lines hold the jackpot")));
+    paneOf(control)->setText(QString(report).replace(0, 1, QLatin1Char('\t')));
+    EXPECT_FALSE(checkOdds().contains(QStringLiteral("jackpot")));
+
     ASSERT_EQ(answering.shown.size(), 3) << answering.shown.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(answering.shown[0], QStringLiteral("Biggest Number"));
     EXPECT_TRUE(answering.shown[1].startsWith(

@@ -58,6 +58,8 @@ TEST(DrawCheck, TalliesEveryGameInItsTiers)
          reportOf("Horses", {"8"}),
          "Draw: 5 3 8\nin order: 1 line (line 1)\nin any order: 2 lines\n"
          "3 distinct lines hold the jackpot with probability 1 in 112\n"},
+        {"trifecta read by its shape", "   5   3   8\r\n   8   5   3\r\n", "5 3 8", std::nullopt,
+         "Draw: 5 3 8\nin order: 1 line (line 1)\nin any order: 2 lines\n"},
         {"two U.S. Bet tickets",
          "GIANTS    49ERS     JETS\r\nVIKING    49ERS     DOLPHI\r\n"
          "------------------------------------\r\nGIANTS 1  RAMS 2   JETS 1 \r\n",
