@@ -6,6 +6,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
@@ -32,6 +33,17 @@ TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersSavesThePictureAndRefusesT
     // The mean runs from the first bar's left edge to the last one's right edge.
     EXPECT_EQ(static_cast<QLineSeries*>(series[1])->points(),
               QList<QPointF>({{-0.5, 6000.0 / 49}, {48.5, 6000.0 / 49}}));
+
+    // Many bars name every fifth (..., five-thousandth) value only.
+    const auto valueNames = [](const FrequencyChartWindow& chart) {
+        return static_cast<QCategoryAxis*>(chart.findChild<QChartView*>()->chart()->axes(Qt::Horizontal).front())
+            ->categoriesLabels();
+    };
+    EXPECT_EQ(valueNames(window), QStringList({"5", "10", "15", "20", "25", "30", "35", "40", "45"}));
+    ScriptedClick huge({"32767", "6"});
+    runButton(*findButton("AnyLotto"), huge.context);
+    EXPECT_EQ(valueNames(FrequencyChartWindow(numberFrequencies(huge.pane.text(), &huge.context.report), nullptr)),
+              QStringList({"5000", "10000", "15000", "20000", "25000", "30000"}));
 
     window.show();
     EXPECT_EQ(window.saveChart("chart.png"), std::nullopt);

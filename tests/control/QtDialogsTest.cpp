@@ -118,4 +118,13 @@ TEST(QtDialogs, PrintsOnlyTheSelectionToTheNamedPdfFileAndSaysWhereItWent)
     const std::string printed = pdftotext.readAllStandardOutput().toStdString();
     EXPECT_NE(printed.find("Vikings"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("Giants"), std::string::npos) << printed;
+
+    // A file that cannot be made is an error, not a print.
+    whenDialogShows([](QWidget* w) {
+        w->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(QStringLiteral("/proc/Corvane.pdf"));
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    const PrintOutcome failed = dialogs.printPane(pane);
+    EXPECT_EQ(failed.kind, PrintOutcome::Kind::Failed);
+    EXPECT_EQ(failed.detail, "\"/proc/Corvane.pdf\" reported an error");
 }

@@ -22,6 +22,8 @@ TEST(DesignerPlugin, OffersTheControlInItsOwnGroupAndCreatesIt)
     EXPECT_EQ(plugin->group(), QStringLiteral("Tessaro7"));
     EXPECT_EQ(plugin->includeFile(), QStringLiteral("CorvaneGen7.h"));
     EXPECT_FALSE(plugin->isContainer());
+    plugin->initialize(nullptr);
+    EXPECT_TRUE(plugin->isInitialized());
     EXPECT_FALSE(plugin->icon().isNull());
     EXPECT_TRUE(plugin->domXml().contains(QStringLiteral("class=\"CorvaneGen7\"")));
 

@@ -60,6 +60,11 @@ TEST(DrawCheck, TalliesEveryGameInItsTiers)
          "3 distinct lines hold the jackpot with probability 1 in 112\n"},
         {"trifecta read by its shape", "   5   3   8\r\n   8   5   3\r\n", "5 3 8", std::nullopt,
          "Draw: 5 3 8\nin order: 1 line (line 1)\nin any order: 2 lines\n"},
+        // Two-digit numbers in three columns, or three misaligned in twelve, make lotto lines.
+        {"lotto lines read by their shape", " 10 20 30\r\n   5  3    9\r\n", "10 20 30", std::nullopt,
+         "Draw: 10 20 30\n3 of 3: 1 line (line 1)\n2 of 3: 0 lines\n1 of 3: 0 lines\n0 of 3: 1 line\n"},
+        {"misaligned lotto lines read by their shape", "   5  3    9\r\n 10 20 30\r\n", "10 20 30", std::nullopt,
+         "Draw: 10 20 30\n3 of 3: 1 line (line 2)\n2 of 3: 0 lines\n1 of 3: 0 lines\n0 of 3: 1 line\n"},
         {"two U.S. Bet tickets",
          "GIANTS    49ERS     JETS\r\nVIKING    49ERS     DOLPHI\r\n"
          "------------------------------------\r\nGIANTS 1  RAMS 2   JETS 1 \r\n",

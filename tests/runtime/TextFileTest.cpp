@@ -32,9 +32,15 @@ TEST(WriteFileBytes, ReplacesTheFileWholeKeepingItsModeAndItsLinks)
     EXPECT_TRUE(std::filesystem::is_symlink("link.txt"));
     EXPECT_EQ(std::filesystem::status("notes.txt").permissions(), std::filesystem::perms(0640));
 
+    // Temporary names that a killed run under the same process id left behind are skipped.
+    const std::string leftover = ".fresh.txt." + std::to_string(::getpid()) + "-";
+    for (int n = 0; n < 50; ++n)
+        writeFile(leftover + std::to_string(n), "");
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(writeFileBytes("fresh.txt", "").ok);
     ::umask(mask);
+    for (int n = 0; n < 50; ++n)
+        std::filesystem::remove(leftover + std::to_string(n));
     EXPECT_EQ(std::filesystem::status("fresh.txt").permissions(), std::filesystem::perms(0644));
     EXPECT_EQ(folderEntries(), (std::vector<std::string>{"fresh.txt", "link.txt", "notes.txt"}));
 }
