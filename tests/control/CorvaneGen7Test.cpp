@@ -76,7 +76,7 @@ TEST(CorvaneGen7, StartsWithTheBannerTheWelcomeAndTheTablesButtonsAndOnlyThePane
     EXPECT_EQ(paneText(control).size(), 11000u);
     EXPECT_EQ(pane(control)->firstVisibleLine(), 0);
     const QFontMetrics metrics(pane(control)->font());
-    EXPECT_GE(pane(control)->viewport()->height(), 30 * metrics.lineSpacing());
+    EXPECT_EQ(pane(control)->viewport()->height() / metrics.lineSpacing(), 30);
     EXPECT_GE(pane(control)->viewport()->width(), 53 * metrics.horizontalAdvance(QLatin1Char('0')));
 
     const QSize paneBefore = pane(control)->size();
@@ -113,6 +113,19 @@ TEST(CorvaneGen7, TabRunsRowByRowExceptTheThirdRow)
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(to)) << from << " " << modifier;
     }
     EXPECT_EQ(paneText(control), "\t" + before);
+
+    // The focused button wears a ring in the highlight colour round its
+    // edge, not round its caption; the others none.
+    button(control, "Pick3")->setFocus();
+    const QColor ring = control.palette().color(QPalette::Highlight);
+    for (const char* name : {"Pick3", "Pick4"}) {
+        QStyleOptionButton option;
+        option.initFrom(button(control, name));
+        const QRect caption = control.style()->subElementRect(QStyle::SE_PushButtonContents, &option);
+        const QImage face = button(control, name)->grab().toImage();
+        EXPECT_EQ(face.pixelColor(1, face.height() / 2) == ring, name == std::string("Pick3")) << name;
+        EXPECT_NE(face.pixelColor(caption.left() + 1, face.height() / 2), ring) << name;
+    }
 }
 
 TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirst)

@@ -59,7 +59,9 @@ TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
          "pocket: 1 00=1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 (8)\n"},
         {"typed numbers too big to chart", "  1  2 32768\r\n", std::nullopt,
          "The lines hold numbers above 32767, more than a chart can count."},
-        {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 17  0 \r\n", reportOf("Pick3", {}),
+        {"ten digits are no number", "  1  2  3\r\n  1  2 1000000000\r\n", std::nullopt,
+         "first: 1 1 1 (100)\n"},
+        {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 10  0 \r\n", reportOf("Pick3", {}),
          "position 1: 0 0 0 2 0 0 0 0 0 0 (20)\nposition 2: 0 0 0 0 0 0 0 1 0 0 (10)\n"
          "position 3: 2 0 0 0 0 0 0 0 0 0 (20)\n"},
     };

@@ -101,7 +101,11 @@ TEST(ProbabilityCalculators, ShowTheReportInThePaneFontAndRememberTheAnswersOrEn
                   "Enter the 1st element n of probability p=n/N: n must be LESS THAN N - the 2nd "
                   "element.For example: 1/2 (coin tossing).");
     }
+    // With no file yet, the defaults are written before the first question.
     TempDirectory directory;
+    ScriptedClick fresh({});
+    fresh.run(BSDCalculator);
+    EXPECT_EQ(readFile("StDv.INI"), " 6             49            50 \r\n");
     EXPECT_EQ(introductionOf(BSDCalculator).substr(0, 53),
               "This option applies the Binomial Standard Deviation.\n");
 }

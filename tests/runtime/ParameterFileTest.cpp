@@ -49,7 +49,7 @@ TEST(ParameterFile, ReadsHandEditedFilesAndTakesTheDefaultsForOnesWithoutNumbers
         {" 53           42 \r\n", {53, 42}},
         {"1,2\r\n3,4\r\n", {3, 4}},
         {"1,2\r\n3", {3, 2}}, // the last complete set stands, a partial one overwrites
-        {" 50 \r\n 9 \r\n", {50, 9}},
+        {" 50 \r\n 9 \r\n \t ", {50, 9}},
         {"", {7, 9}},
         {" \r\n\r\n", {7, 9}},
         {"abc\r\n", {7, 9}},

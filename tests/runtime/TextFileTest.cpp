@@ -79,6 +79,10 @@ TEST(TextFiles, APipeADeviceOrAFolderIsRefusedBeforeAnyReadOrWrite)
         {"/dev/zero", "it is a device, not a regular file"},
         {"folder", "it is a folder, not a regular file"},
     };
+    // A file that fails while it is read says why.
+    std::string why;
+    EXPECT_FALSE(readFileBytes("/proc/self/mem", &why).has_value());
+    EXPECT_EQ(why, std::strerror(EIO));
     for (const auto& c : cases) {
         std::string reason;
         EXPECT_FALSE(readFileBytes(c.path, &reason).has_value()) << c.path;
