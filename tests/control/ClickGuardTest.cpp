@@ -20,6 +20,16 @@ void postClick(QPushButton* button)
     }
 }
 
+// Counts the paint events that reach a widget.
+struct PaintCounter : QObject {
+    int seen = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        seen += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 } // namespace
 
 TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
@@ -32,12 +42,17 @@ TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
     int otherRuns = 0;
     // Not through the guard: the input itself must be dropped.
     QObject::connect(other, &QPushButton::clicked, [&] { ++otherRuns; });
+    PaintCounter paints;
+    other->installEventFilter(&paints);
     Qt::CursorShape cursorDuringClick = Qt::ArrowCursor;
+    // The window still repaints during the click.
     guard.run([&] {
         if (const QCursor* cursor = QApplication::overrideCursor())
             cursorDuringClick = cursor->shape();
         postClick(other);
+        other->repaint();
     });
+    EXPECT_GT(paints.seen, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(cursorDuringClick, Qt::WaitCursor);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

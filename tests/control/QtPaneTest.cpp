@@ -186,16 +186,18 @@ TEST_F(QtPaneTest, FontChoicesGoToTheSelectionWithColourOrToThePaneWithout)
 // make room for new ones, and no character loses its own.
 TEST_F(QtPaneTest, ManyLooksInTurnLeaveEveryCharacterItsOwn)
 {
+    // The first and the last character take 300 colours in turn, each other one its own.
+    const auto colourOf = [](std::uint32_t position, std::uint32_t turn) { return turn << 8 | position; };
     pane.setText("0123456789");
     pane.applyToPane({"Liberation Serif", 11, false, false, false, false, 0});
-    for (long position = 0; position < 10; ++position) {
+    for (std::uint32_t position = 0; position < 10; ++position) {
         select(position, position + 1);
-        for (std::uint32_t colour = 1; colour <= (position == 9 ? 300u : 1u); ++colour)
-            pane.applyToSelection({"Liberation Serif", 11, false, false, false, false, colour << 8 | static_cast<std::uint32_t>(position)});
+        for (std::uint32_t turn = 1; turn <= (position % 9 == 0 ? 300u : 1u); ++turn)
+            pane.applyToSelection({"Liberation Serif", 11, false, false, false, false, colourOf(position, turn)});
     }
     for (std::uint32_t position = 0; position < 10; ++position)
-        EXPECT_EQ(formatAt(position), "Liberation Serif 1100 "
-                                          + QColor::fromRgb((position == 9 ? 300u : 1u) << 8 | position).name().toStdString())
+        EXPECT_EQ(formatAt(position),
+                  "Liberation Serif 1100 " + QColor::fromRgb(colourOf(position, position % 9 == 0 ? 300 : 1)).name().toStdString())
             << position;
 }
 
