@@ -27,7 +27,8 @@ protected:
     std::string formatAt(long position)
     {
         // The editor gives a style above 127 as a negative char.
-        const auto style = static_cast<unsigned long>(send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(position)) & 0xFF);
+        const auto at = static_cast<unsigned long>(position);
+        const auto style = static_cast<unsigned long>(send(Sci::SCI_GETSTYLEAT, at) & 0xFF);
         char name[128] = {};
         static_cast<Sci*>(pane.widget())->SendScintilla(Sci::SCI_STYLEGETFONT, style, static_cast<void*>(name));
         const auto bgr = static_cast<int>(send(Sci::SCI_STYLEGETFORE, style)); // the editor's colours are BGR
@@ -195,10 +196,10 @@ TEST_F(QtPaneTest, ManyLooksInTurnLeaveEveryCharacterItsOwn)
         for (std::uint32_t turn = 1; turn <= (position % 9 == 0 ? 300u : 1u); ++turn)
             pane.applyToSelection({"Liberation Serif", 11, false, false, false, false, colourOf(position, turn)});
     }
-    for (std::uint32_t position = 0; position < 10; ++position)
-        EXPECT_EQ(formatAt(position),
-                  "Liberation Serif 1100 " + QColor::fromRgb(colourOf(position, position % 9 == 0 ? 300 : 1)).name().toStdString())
-            << position;
+    for (std::uint32_t position = 0; position < 10; ++position) {
+        const QColor colour = QColor::fromRgb(colourOf(position, position % 9 == 0 ? 300 : 1));
+        EXPECT_EQ(formatAt(position), "Liberation Serif 1100 " + colour.name().toStdString()) << position;
+    }
 }
 
 TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
