@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -24,6 +25,15 @@ inline void whenDialogShows(std::function<void(QWidget*)> act)
         }
     });
     timer->start(5);
+}
+
+// Types a draw into a check dialog, presses Enter and gives its result.
+inline QString checkResultOf(QWidget* dialog, const QString& draw)
+{
+    auto* line = dialog->findChild<QLineEdit*>(QStringLiteral("draw"));
+    line->setText(draw);
+    QTest::keyClick(line, Qt::Key_Return);
+    return dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"))->toPlainText();
 }
 
 // Double-clicks a shown text box between the characters before and at

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -71,10 +70,7 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAs
     const auto checkOdds = [&control] {
         QString odds;
         whenDialogShows([&odds](QWidget* dialog) {
-            auto* draw = dialog->findChild<QLineEdit*>(QStringLiteral("draw"));
-            draw->setText(QStringLiteral("1 2 3 4 5 6"));
-            QTest::keyClick(draw, Qt::Key_Return);
-            odds = dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"))->toPlainText().section('\n', -1);
+            odds = checkResultOf(dialog, QStringLiteral("1 2 3 4 5 6")).section('\n', -1);
             qobject_cast<QDialog*>(dialog)->reject();
         });
         openMenu(control, QStringLiteral("Check Against a Draw..."));
@@ -102,12 +98,9 @@ TEST(PaneContextMenu, CheckAndFrequenciesLeaveThePaneAsItIsAndADoubleClickedLine
     const QString line17 = paneLines[16]; // " 3  1  4 "
 
     whenDialogShows([&](QWidget* dialog) {
-        auto* draw = dialog->findChild<QLineEdit*>(QStringLiteral("draw"));
-        draw->setText(line17.simplified());
-        QTest::keyClick(draw, Qt::Key_Return);
-        auto* result = dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"));
         // "in order: N lines (lines 17, ..." or "(line 17)"; the tier's name is no line number.
-        const QString inOrder = result->toPlainText().split(QLatin1Char('\n'))[1];
+        const QString inOrder = checkResultOf(dialog, line17.simplified()).split(QLatin1Char('\n'))[1];
+        auto* result = dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"));
         doubleClickText(result, 1, 1);
         EXPECT_TRUE(pane->selectedText().isEmpty());
         doubleClickText(result, 1, inOrder.indexOf(QLatin1Char('(')) + 7);
