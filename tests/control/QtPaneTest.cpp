@@ -195,7 +195,6 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     pane.setText("");
     pane.setSelectionText(" 1  2  3 \r\n");
     EXPECT_FALSE(pane.hasUnsavedEdits());
-    select(0, 0);
     QTest::keyClick(pane.widget(), Qt::Key_X);
     QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(pane.text(), " 1  2  3 \r\n");
