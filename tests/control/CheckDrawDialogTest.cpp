@@ -12,7 +12,8 @@ TEST(CheckDrawDialog, ShowsTheTiersOfTheReportAndKeepsAWrongDrawOpenForACorrecti
     runButton(*findButton("Pick6"), lotto6.context);
     CheckDrawDialog dialog(lotto6.pane.text(), &lotto6.context.report);
     dialog.show();
-    EXPECT_EQ(checkResultOf(&dialog, QStringLiteral("3 11 19 27")), QStringLiteral("The draw holds 4 numbers where 6 are needed."));
+    EXPECT_EQ(checkResultOf(&dialog, QStringLiteral("3 11 19 27")),
+              QStringLiteral("The draw holds 4 numbers where 6 are needed."));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(checkResultOf(&dialog, QStringLiteral("3, 11, 19, 27, 38, 45")),
               QStringLiteral("Draw: 3 11 19 27 38 45\n6 of 6: 0 lines\n5 of 6: 0 lines\n"

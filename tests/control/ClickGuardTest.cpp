@@ -1,24 +1,12 @@
 #include "ClickGuard.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A click as the window system delivers it: queued, reaching the button
-// when events are next processed.
-void postClick(QPushButton* button)
-{
-    const QPointF centre = QRectF(button->rect()).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QCoreApplication::postEvent(
-            button, new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton, held, Qt::NoModifier));
-    }
-}
 
 // Counts the paint events that reach a widget.
 struct PaintCounter : QObject {
@@ -42,6 +30,11 @@ TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
     int otherRuns = 0;
     // Not through the guard: the input itself must be dropped.
     QObject::connect(other, &QPushButton::clicked, [&] { ++otherRuns; });
+    // A click as the window system delivers it: queued, reaching the button
+    // when events are next processed.
+    const auto clickLater = [other] {
+        QMetaObject::invokeMethod(other, [other] { QTest::mouseClick(other, Qt::LeftButton); }, Qt::QueuedConnection);
+    };
     PaintCounter paints;
     other->installEventFilter(&paints);
     Qt::CursorShape cursorDuringClick = Qt::ArrowCursor;
@@ -49,7 +42,7 @@ TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
     guard.run([&] {
         if (const QCursor* cursor = QApplication::overrideCursor())
             cursorDuringClick = cursor->shape();
-        postClick(other);
+        clickLater();
         other->repaint();
     });
     EXPECT_GT(paints.seen, 0);
@@ -59,7 +52,7 @@ TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
     EXPECT_EQ(otherRuns, 0);
 
     // The same click once the long one is over runs.
-    postClick(other);
+    clickLater();
     QCoreApplication::processEvents();
     EXPECT_EQ(otherRuns, 1);
 }

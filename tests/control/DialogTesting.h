@@ -11,20 +11,16 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
-// Acts on the next modal dialog as soon as it shows.
-inline void whenDialogShows(std::function<void(QWidget*)> act)
+// Acts on the next modal dialog (of the given kind) as soon as it shows.
+template <typename Dialog = QWidget, typename Act>
+void whenDialogShows(Act act)
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
+    QTimer::singleShot(5, [act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
             act(dialog);
-        }
+        else
+            whenDialogShows<Dialog>(act);
     });
-    timer->start(5);
 }
 
 // Types a draw into a check dialog, presses Enter and gives its result.
@@ -48,11 +44,10 @@ inline void doubleClickText(QPlainTextEdit* text, int line, int column)
 // Answers the dialogs that show while it lives: prompts from `answers` by
 // their title, message boxes with OK. It notes each prompt's title, each
 // box's title and text, and each box's details.
-class Answering {
-public:
+struct Answering {
     explicit Answering(const QMap<QString, QString>& answers = {})
     {
-        QObject::connect(&timer_, &QTimer::timeout, [this, answers] {
+        QObject::connect(&timer, &QTimer::timeout, [this, answers] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* input = qobject_cast<QInputDialog*>(modal)) {
                 shown << input->windowTitle();
@@ -66,12 +61,10 @@ public:
                 box->accept();
             }
         });
-        timer_.start(5);
+        timer.start(5);
     }
 
     QStringList shown;
     QStringList details;
-
-private:
-    QTimer timer_;
+    QTimer timer;
 };

@@ -10,10 +10,8 @@
 TEST(DesignerPlugin, OffersTheControlInItsOwnGroupAndCreatesIt)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "designer_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    int argc = 0;
+    QApplication application(argc, nullptr);
 
     QPluginLoader loader(QStringLiteral(TESSARO7_DESIGNER_PLUGIN));
     auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
