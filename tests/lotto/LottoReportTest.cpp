@@ -53,9 +53,7 @@ TEST(FilteredReports, ThrownAwayDrawsLeaveNothingBehindAndRepeatsRedrawAlone)
     };
     for (const auto& [why, report, draws, line] : cases) {
         FixedRandom random(draws);
-        const auto lines = reportLines(report(random).value());
-        EXPECT_EQ(lines.front(), line) << why;
-        EXPECT_EQ(lines.back(), line) << why;
+        EXPECT_EQ(reportLines(report(random).value()), std::vector<std::string>(1000, line)) << why;
         EXPECT_EQ(random.drawn(), 1000 * draws.size()) << why;
     }
 }
