@@ -63,8 +63,7 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
          "[Biggest Number] No combination passes the filters for the biggest number 6; try a bigger one."}, " 6 \r\n"},
         {"hopeless ballsets", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"5", "9"}, {euro1, euro2,
           "[Biggest Number - 1st Set] No combination passes the filters for the biggest numbers 5 and 9;"
-          " try bigger ones."},
-         " 5 \r\n 9 \r\n"},
+          " try bigger ones."}, " 5 \r\n 9 \r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
