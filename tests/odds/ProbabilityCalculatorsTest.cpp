@@ -61,10 +61,8 @@ TEST(ProbabilityCalculators, ShowTheReportInThePaneFontAndRememberTheAnswersOrEn
     const std::tuple<ClickProcedure, std::vector<std::string>, std::string, std::string> cases[] = {
         {FFGCalculator, {"1", "49", "99.5"}, ffgReport(1, 49, 99.5f), " 1             49            99.5 \r\n"},
         {BSDCalculator, {"2.5", "3.5", "10.5"}, bsdReport(2, 4, 10.5), " 2             4             10.5 \r\n"},
-        {FFGCalculator, {"0"}, "", ""},
-        {FFGCalculator, {"2", "2"}, "", ""},
-        {FFGCalculator, {"1", "2", ""}, "", ""},
-        {FFGCalculator, {"1", "2", "100"}, "", ""},
+        {FFGCalculator, {"0"}, "", ""},          {FFGCalculator, {"2", "2"}, "", ""},
+        {FFGCalculator, {"1", "2", ""}, "", ""}, {FFGCalculator, {"1", "2", "100"}, "", ""},
         {BSDCalculator, {"1", "2", "0"}, "", ""},
     };
     for (const auto& [calculator, answers, report, after] : cases) {
