@@ -30,12 +30,10 @@ TEST(RouletteSpin, ClassifiesEveryPocket)
     for (int pocket = 0; pocket < kPockets; ++pocket) {
         PrintWriter out;
         writeSpin(out, pocket, tally);
-        if (pocket >= 1 && pocket <= 36) {
+        if (pocket >= 1 && pocket <= 36)
             EXPECT_EQ(out.str().substr(4, 5), colours[pocket - 1] == 'r' ? "  red" : "black") << pocket;
-        }
-        if (const auto edge = edges.find(pocket); edge != edges.end()) {
+        if (const auto edge = edges.find(pocket); edge != edges.end())
             EXPECT_EQ(out.str(), std::string(edge->second) + "\r\n");
-        }
     }
     const RouletteTally& t = tally;
     EXPECT_EQ((std::vector<int>{t.red, t.black, t.low, t.high, t.even, t.odd, t.bond12, t.bond13, t.bond23}),
@@ -54,10 +52,9 @@ TEST(RouletteSummary, LaysOutTalliesBondWinsSeedAndTime)
                              + rule
                              + "  123456789.25 (random seed)     * Timer: 45678 seconds since mid-nite\r\n");
 
-    RouletteTally allRed;
-    allRed.red = allRed.low = allRed.odd = 1000;
+    // Red, low and odd every time.
     PrintWriter pastTab;
-    writeRouletteSummary(pastTab, allRed, 1, 0);
+    writeRouletteSummary(pastTab, {1000, 0, 1000, 0, 0, 1000}, 1, 0);
     EXPECT_NE(pastTab.str().find("\r\n+  red 1000 \r\n           hi 0   od 1000 \r\n"), std::string::npos);
 }
 
@@ -65,12 +62,11 @@ TEST(RouletteClick, SpinsTheSeededWheelAndSumsUpItsLines)
 {
     ScriptedClick click({});
     click.run(Roulette_Click);
-    RandomSource same;
-    same.reseed(42.0);
+    click.random.reseed(42.0);
     RouletteTally tally;
     PrintWriter expected;
     for (int spin = 0; spin < 1000; ++spin)
-        writeSpin(expected, static_cast<int>(static_cast<double>(same.next()) * 38), tally);
+        writeSpin(expected, static_cast<int>(static_cast<double>(click.random.next()) * 38), tally);
     // The clock's 43200.5 seconds round half to even.
     writeRouletteSummary(expected, tally, 42, 43200);
     EXPECT_EQ(click.pane.text(), expected.str());

@@ -1,4 +1,3 @@
-#include "ReportLines.h"
 #include "SportsBetting.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -47,27 +46,23 @@ TEST(ReadGames, TakesTwoFieldsPerGameFromTheStartOfTheFile)
 
 TEST(TicketReport, CoinPicksTheFirstTeamBelowOneHalfAndCountsFillTenColumns)
 {
+    // 100 lines of picks, then the rule and the counts.
     FixedRandom coins({0.49999997f, 0.5f});
-    auto lines = reportLines(ticketReport({{"HEADS", "TAILS"}}, coins));
-    ASSERT_EQ(lines.size(), 103u);
-    EXPECT_EQ(lines[0] + "|" + lines[1], "HEADS|TAILS");
-    EXPECT_EQ(lines[100], std::string(18, '-'));
-    EXPECT_EQ(lines[101] + "|" + lines[102], "HEADS 50 |TAILS 50 ");
+    const std::string coin = ticketReport({{"HEADS", "TAILS"}}, coins);
+    EXPECT_EQ(coin.substr(0, 14), "HEADS\r\nTAILS\r\n");
+    EXPECT_EQ(coin.substr(700), std::string(18, '-') + "\r\nHEADS 50 \r\nTAILS 50 \r\n");
 
     // A count of 100 runs past the next game's column, which starts a new line.
     FixedRandom first({0.0f});
-    lines = reportLines(ticketReport({{"GIANTS", "VIKING"}, {"RAMS", "49ERS"}}, first));
-    ASSERT_EQ(lines.size(), 104u);
-    EXPECT_EQ(lines[0], "GIANTS    RAMS");
-    EXPECT_EQ(lines[100], std::string(27, '-'));
-    EXPECT_EQ(lines[101] + "|" + lines[102], "GIANTS 100 |          RAMS 100 ");
-    EXPECT_EQ(lines[103], "VIKING 0  49ERS 0 ");
+    const std::string two = ticketReport({{"GIANTS", "VIKING"}, {"RAMS", "49ERS"}}, first);
+    EXPECT_EQ(two.substr(0, 16), "GIANTS    RAMS\r\n");
+    EXPECT_EQ(two.substr(1600),
+              std::string(27, '-') + "\r\nGIANTS 100 \r\n          RAMS 100 \r\nVIKING 0  49ERS 0 \r\n");
 }
 
 // The help text stays in the pane until a game file is read; the pane is plain.
 TEST(USBetClick, ReadsTheGameFileOrEndsOnCancelZeroOrNegative)
 {
-    const std::string positive = "[Number Of Games To Bet On] A positive number of games is needed.\n";
     const struct {
         std::vector<std::string> answers;
         const char* bytes; // of "GAMES.txt"; nullptr: no such file
@@ -80,7 +75,7 @@ TEST(USBetClick, ReadsTheGameFileOrEndsOnCancelZeroOrNegative)
         {{"2", "GAMES.txt"}, nullptr, {{"", ""}, {"", ""}}, " 2 \r\n", ""},
         {{"0.5"}, kFiveGames, {}, " 7 \r\n", ""},
         {{"40000"}, kFiveGames, {}, " 7 \r\n", ""},
-        {{"-3"}, kFiveGames, {}, " 7 \r\n", positive},
+        {{"-3"}, kFiveGames, {}, " 7 \r\n", "[Number Of Games To Bet On] A positive number of games is needed.\n"},
         {{"12", ""}, kFiveGames, {}, " 12 \r\n", ""}, // Cancel in the open dialog
         {{"2", "big"}, kFiveGames, {}, " 2 \r\n",
          "[Open A Game File] Cannot open \"big\": the file is larger than 64 MiB.\n"},
@@ -96,12 +91,10 @@ TEST(USBetClick, ReadsTheGameFileOrEndsOnCancelZeroOrNegative)
         ScriptedClick click(c.answers);
         click.pane.setFontBold(true);
         click.run(USBet_Click);
-        if (c.answers.size() > 1) {
+        if (c.answers.size() > 1)
             EXPECT_EQ(click.dialogs.shown()[1].defaultText, "GAMES." + c.answers[0]);
-        }
-        RandomSource same;
-        same.reseed(42.0);
-        EXPECT_EQ(click.pane.text(), c.teams.empty() ? gameFileHelp() : ticketReport(c.teams, same));
+        click.random.reseed(42.0);
+        EXPECT_EQ(click.pane.text(), c.teams.empty() ? gameFileHelp() : ticketReport(c.teams, click.random));
         EXPECT_FALSE(click.pane.paneFont().bold);
         EXPECT_EQ(click.messages.str(), c.message);
         EXPECT_EQ(readFile("USBet.INI"), c.remembered);

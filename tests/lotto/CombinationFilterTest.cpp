@@ -19,8 +19,7 @@ TEST(FilterWindows, DerivedValuesRoundHalvesToEven)
         {powerBallWindows(49, 42), {25, 13, 6, 20, 12, 38}},
     };
     for (const auto& [w, fields] : cases)
-        EXPECT_EQ((Fields{w.median, w.ffgValue, w.deviationLow, w.deviationHigh, w.averageLow,
-                          w.averageHigh}),
+        EXPECT_EQ((Fields{w.median, w.ffgValue, w.deviationLow, w.deviationHigh, w.averageLow, w.averageHigh}),
                   fields);
 }
 
@@ -42,8 +41,7 @@ TEST(FilterWindows, DeviationIsTakenFromTheMedianAndBoundsPass)
     for (const auto& [line, average, deviation, passes] : cases) {
         SCOPED_TRACE(testing::Message() << line[0] << "," << line[5]);
         const LineSpread spread = spreadOf(line.data(), 6, 25);
-        EXPECT_EQ(spread.average, average);
-        EXPECT_EQ(spread.deviation, deviation);
+        EXPECT_EQ((std::pair{spread.average, spread.deviation}), (std::pair{average, deviation}));
         EXPECT_EQ(passesWindows(line.data(), 6, lotto6), passes);
     }
 }

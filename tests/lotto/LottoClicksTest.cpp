@@ -15,7 +15,6 @@
 // seed; the generators' rules are tested with the reports.
 TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
 {
-    using Report = std::function<std::optional<std::string>(RandomSource&)>;
     struct Case {
         const char* name;
         ClickProcedure click;
@@ -24,7 +23,7 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
         std::vector<std::string> answers;
         std::vector<std::string> dialogs; // "[title] text <default>" of a prompt, "[title] text" of a message
         std::string after = {};           // "": the file is left as it was
-        Report report = {};               // none: the pane is left empty
+        std::function<std::optional<std::string>(RandomSource&)> report = {}; // none: the pane is left empty
     };
     const std::string lotto6 = "[Biggest Number] Enter the BIGGEST number in the lotto 6 game: < 49>";
     const std::string power51 = "[Biggest Regular Number] Enter the BIGGEST of the first 5 numbers:  < 53>";
@@ -45,34 +44,26 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
         {"Power61 Cancel and a negative answer", Power61_Click, "Power61.INI", "40,30\r\n", {"", "-4"},
          {"[Biggest Regular Number] Enter the BIGGEST of the first 6 numbers:  < 40>",
           "[PowerBall] Enter the PowerBall (the 7th number):  < 30>"},
-         " 40            30 \r\n",
-         [](RandomSource& r) { return powerBallReport(kPower61.shape, 40, 30, r); }},
+         " 40            30 \r\n", [](RandomSource& r) { return powerBallReport(kPower61.shape, 40, 30, r); }},
         {"EuroCombs", EuroCombs_Click, "Euro.INI", "", {}, {euro1, euro2}, " 50 \r\n 9 \r\n",
          [](RandomSource& r) { return euroReport(50, 9, r); }},
-        {"Keno", Keno_Click, nullptr, "", {}, {}, "",
-         [](RandomSource& r) { return singleDrumReport(kKeno, 80, r); }},
+        {"Keno", Keno_Click, nullptr, "", {}, {}, "", [](RandomSource& r) { return singleDrumReport(kKeno, 80, r); }},
         // A refused value's title stands on the message.
         {"second value refused", Power51_Click, "Power51.INI", " 53 , 0\r\n", {"", ""},
          {power51, "[PowerBall] Enter the PowerBall (the 6th number):  < 0>",
           "[PowerBall] The value must be above 0 and at most 16777216."}},
-        {"first value refused, the second never asked", Power61_Click, "Power61.INI",
-         " 49            42 \r\n", {"3"},
+        {"first value refused, the second never asked", Power61_Click, "Power61.INI", " 49            42 \r\n", {"3"},
          {"[Biggest Regular Number] Enter the BIGGEST of the first 6 numbers:  < 49>",
           "[Biggest Regular Number] The value must be above 5 and at most 16777216: a line takes 6 "
           "distinct numbers from 1 to it."}},
-        {"second ballset refused", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"50", "1"},
-         {euro1, euro2,
+        {"second ballset refused", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"50", "1"}, {euro1, euro2,
           "[Biggest Number - 2nd Set] The value must be above 1 and at most 16777216: a line takes 2 "
           "distinct numbers from 1 to it."}},
-        {"hopeless filters", Pick6_Click, "Lotto6.INI", " 49 \r\n", {"6"},
-         {lotto6,
-          "[Biggest Number] No combination passes the filters for the biggest number 6; try a bigger one."},
-         " 6 \r\n"},
-        {"hopeless ballsets", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"5", "9"},
-         {euro1, euro2,
+        {"hopeless filters", Pick6_Click, "Lotto6.INI", " 49 \r\n", {"6"}, {lotto6,
+         "[Biggest Number] No combination passes the filters for the biggest number 6; try a bigger one."}, " 6 \r\n"},
+        {"hopeless ballsets", EuroCombs_Click, "Euro.INI", " 50 \r\n 9 \r\n", {"5", "9"}, {euro1, euro2,
           "[Biggest Number - 1st Set] No combination passes the filters for the biggest numbers 5 and 9;"
-          " try bigger ones."},
-         " 5 \r\n 9 \r\n"},
+          " try bigger ones."}, " 5 \r\n 9 \r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,14 +78,12 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
             dialogs.push_back("[" + shown.title + "] " + shown.text
                               + (shown.kind == "prompt" ? " <" + shown.defaultText + ">" : ""));
         EXPECT_EQ(dialogs, c.dialogs);
-        if (c.fileName) {
+        if (c.fileName)
             EXPECT_EQ(readFile(c.fileName), c.after.empty() ? c.before : c.after);
-        } else {
+        else
             EXPECT_TRUE(std::filesystem::is_empty(directory.path()));
-        }
-        RandomSource same;
-        same.reseed(42.0);
-        EXPECT_EQ(click.pane.text(), c.report ? c.report(same).value() : "");
+        click.random.reseed(42.0);
+        EXPECT_EQ(click.pane.text(), c.report ? c.report(click.random).value() : "");
         EXPECT_EQ(click.pane.selectionFont().name + Str(click.pane.selectionFont().size), "Courier 10");
     }
 }

@@ -53,9 +53,7 @@ TEST(FilteredReports, ThrownAwayDrawsLeaveNothingBehindAndRepeatsRedrawAlone)
     };
     for (const auto& [why, report, draws, line] : cases) {
         FixedRandom random(draws);
-        const auto lines = reportLines(report(random).value());
-        EXPECT_EQ(lines.front(), line) << why;
-        EXPECT_EQ(lines.back(), line) << why;
+        EXPECT_EQ(reportLines(report(random).value()), std::vector<std::string>(1000, line)) << why;
         EXPECT_EQ(random.drawn(), 1000 * draws.size()) << why;
     }
 }
@@ -79,7 +77,6 @@ TEST(FilteredReports, EuroSumWindowRunsFromIntN1ToInt4N1)
 TEST(FilteredReports, NoReportWhenNoLinePassesWithinTheBudget)
 {
     RandomSource random;
-    random.reseed(5.5);
     // Only 1 to 5 can be drawn, and it is a progression; the lotto and Euro
     // games' hopeless values are shown through their clicks.
     EXPECT_FALSE(powerBallReport(kPower51.shape, 5, 42, random));

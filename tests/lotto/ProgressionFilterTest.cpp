@@ -8,17 +8,9 @@
 
 TEST(ProgressionFilter, BansProgressionsAtAnyChosenPositions)
 {
-    // Every choice of 4 of 5, 4 of 6 and 5 of 7 positions.
-    EXPECT_EQ((std::vector<int>{kLotto5.shape.patterns.choiceCount(), kLotto6.shape.patterns.choiceCount(),
-                                kLotto7.shape.patterns.choiceCount(), kPower51.shape.patterns.choiceCount(),
-                                kPower61.shape.patterns.choiceCount()}),
-              (std::vector<int>{5, 15, 21, 15, 21}));
-    struct Case {
-        const ProgressionFilter& filter;
-        std::vector<std::int32_t> line; // sorted; a PowerBall stands last
-        bool banned;
-    };
-    const Case cases[] = {
+    // Every choice of 4 of 5, 4 of 6 and 5 of 7 positions. A line is sorted;
+    // a PowerBall stands last.
+    const std::tuple<const ProgressionFilter&, std::vector<std::int32_t>, bool> cases[] = {
         {kLotto6.shape.patterns, {5, 10, 15, 20, 38, 44}, true},
         {kLotto6.shape.patterns, {4, 8, 11, 12, 14, 16}, true}, // s1 s2 s4 s6
         {kLotto6.shape.patterns, {3, 12, 25, 31, 40, 47}, false},
@@ -36,7 +28,6 @@ TEST(ProgressionFilter, BansProgressionsAtAnyChosenPositions)
         {kKeno.patterns, {2, 9, 16, 23, 30, 33, 37, 50, 61, 70}, false},  // positions no pattern lists
         {kKeno.patterns, {4, 11, 18, 25, 32, 41, 50, 58, 66, 75}, false}, // five terms are allowed
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.filter.holdsProgression(c.line.data()), c.banned)
-            << "line starting " << c.line[0] << ", " << c.line[1];
+    for (const auto& [filter, line, banned] : cases)
+        EXPECT_EQ(filter.holdsProgression(line.data()), banned) << "line starting " << line[0] << ", " << line[1];
 }

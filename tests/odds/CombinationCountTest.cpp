@@ -27,13 +27,8 @@ TEST(CombinationCount, GivesTheCountsOfRealGamesAndStaysRightPastThePlainProduct
 TEST(CountFormat, RendersEveryDigitGroupedByThree)
 {
     const std::pair<double, const char*> cases[] = {
-        {0.49999999999999994, ""},
-        {0.5, "1"},
-        {2.5, "3"},
-        {-2.5, "-3"},
-        {999, "999"},
-        {1000, "1,000"},
-        {-1234567, "-1,234,567"},
+        {0.49999999999999994, ""}, {0.5, "1"},           {2.5, "3"},        {-2.5, "-3"},
+        {999, "999"},              {1000, "1,000"},       {-1234567, "-1,234,567"},
         {std::numeric_limits<double>::infinity(), "more than 10^308"},
     };
     for (const auto& [value, text] : cases)

@@ -12,19 +12,16 @@
 // The clicks below show the jackpot odds of each game.
 TEST(OddsMessages, NoCombinationOfOneBallsetLeavesNoneHoweverManyTheOtherHas)
 {
-    EXPECT_EQ(euroOddsMessage({{10, 12}, {32767, 16000}}),
-              " Total combinations of:  10/ 12 AND  32767/ 16000 = ");
+    EXPECT_EQ(euroOddsMessage({{10, 12}, {32767, 16000}}), " Total combinations of:  10/ 12 AND  32767/ 16000 = ");
 }
 
 TEST(OddsReports, PutThePowerBallAndTheSecondSetInTheirFields)
 {
-    FixedRandom zero({0.0f});
-    EXPECT_EQ(powerOddsReport({{3, 3}, 42}, zero).substr(0, 15), "  1  2  3   1\r\n");
-    FixedRandom last({0.999f});
-    EXPECT_EQ(powerOddsReport({{3, 3}, 42}, last).substr(0, 15), "  1  2  3  42\r\n");
+    // Four draws a line: the PowerBall takes the fourth.
+    FixedRandom power({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.999f});
+    EXPECT_EQ(powerOddsReport({{3, 3}, 42}, power).substr(0, 30), "  1  2  3   1\r\n  1  2  3  42\r\n");
     FixedRandom draws({0.0f});
-    const std::string euro = euroOddsReport({{3, 2}, {3, 4}}, draws);
-    EXPECT_EQ(euro.substr(0, 18), "  1  2   1  2  3\r\n");
+    EXPECT_EQ(euroOddsReport({{3, 2}, {3, 4}}, draws).substr(0, 18), "  1  2   1  2  3\r\n");
     EXPECT_EQ(draws.drawn(), 6000u);
     // The room reserved for a line is that of the widest line, CR LF included.
     EXPECT_EQ(powerOddsLongestLine({{3, 3}, 42}), 15u);
@@ -51,16 +48,14 @@ TEST(OddsClicks, ShowTheOddsThenTheCombinationsAndRememberTheGameOrEnd)
          " 49            6 \r\n", [](RandomSource& r) { return lottoOddsReport({49, 6}, r); }},
         {PowerOdds_Click, "PowerOdds.INI", "", {},
          "[PowerBall Odds]  Total combinations of 49 taken 5 at a time +  42 PowerBall is : 80,089,128\n",
-         " 49            5             42 \r\n",
-         [](RandomSource& r) { return powerOddsReport({{49, 5}, 42}, r); }},
+         " 49            5             42 \r\n", [](RandomSource& r) { return powerOddsReport({{49, 5}, 42}, r); }},
         {EuroOdds_Click, "EuroOdds.INI", "", {"50", "5", "12", "2"},
          "[Euro Millions Odds]  Total combinations of:  50/ 5 AND  12/ 2 = 139,838,160\n",
          " 50            5 \r\n 12            2 \r\n",
          [](RandomSource& r) { return euroOddsReport({{50, 5}, {12, 2}}, r); }},
         {AnyLotto_Click, "LotOdds.INI", "", {"30000", "30000"},
          "[Lotto Odds]  Total combinations of 30000 taken 30000 at a time is : 1\n"
-         "[Lotto Odds] The combinations would fill more than 64 MiB of text. "
-         "Choose fewer numbers per combination.\n",
+         "[Lotto Odds] The combinations would fill more than 64 MiB of text. Choose fewer numbers per combination.\n",
          " 30000         30000 \r\n"},
         {AnyLotto_Click, "LotOdds.INI", "12\r\n", {""}, ""},
         {AnyLotto_Click, "LotOdds.INI", "12\r\n", {"-40000"}, ""},
@@ -81,9 +76,8 @@ TEST(OddsClicks, ShowTheOddsThenTheCombinationsAndRememberTheGameOrEnd)
         click.run(c.procedure);
         EXPECT_EQ(click.messages.str(), c.message);
         EXPECT_EQ(readFile(c.file), c.after.empty() ? c.before : c.after);
-        RandomSource same;
-        same.reseed(42.0);
-        EXPECT_EQ(click.pane.text(), c.report ? c.report(same) : "");
+        click.random.reseed(42.0);
+        EXPECT_EQ(click.pane.text(), c.report ? c.report(click.random) : "");
         EXPECT_EQ(click.pane.selectionFont().name, "Courier");
     }
 }

@@ -8,14 +8,6 @@
 
 namespace {
 
-std::string lines(std::initializer_list<const char*> each)
-{
-    std::string text;
-    for (const char* line : each)
-        text += std::string(line) + "\r\n";
-    return text;
-}
-
 std::string introductionOf(ClickProcedure calculator)
 {
     ScriptedClick click({""});
@@ -25,30 +17,22 @@ std::string introductionOf(ClickProcedure calculator)
 
 } // namespace
 
-TEST(FFGReport, WritesTheDefaultsByteForByte)
+TEST(ProbabilityReports, WriteTheDefaultsByteForByte)
 {
-    EXPECT_EQ(ffgReport(6, 49, 50), lines({"", "  The number of trials N for an event of probability",
-                                           "  p =  0.12244898 ( 6 / 49 )", "  to appear at least once ",
-                                           "  with the degree of certainty DC = 50 % is: ", "",
-                                           "                        N = 5.31 ", "",
-                                           "  A sequential series is assumed. "}));
+    EXPECT_EQ(ffgReport(6, 49, 50), "\r\n  The number of trials N for an event of probability\r\n"
+                                    "  p =  0.12244898 ( 6 / 49 )\r\n  to appear at least once \r\n"
+                                    "  with the degree of certainty DC = 50 % is: \r\n\r\n"
+                                    "                        N = 5.31 \r\n\r\n  A sequential series is assumed. \r\n");
     EXPECT_NE(ffgReport(1, 49, 99.5f).find("DC = 99.5 % is: "), std::string::npos);
-}
-
-TEST(BSDReport, WritesTheDefaultsByteForByte)
-{
     EXPECT_EQ(bsdReport(6, 49, 50),
-              lines({"", " The standard deviation for an event of probability ",
-                     " p =  0.12244898 ( 6 / 49 )", " in 50 binomial experiments is: ",
-                     "                    BSD =  2.32 ", "",
-                     "The expected (theoretical) number of successes is: 6", "",
-                     "Based on the Normal Probability Rule:", "",
-                     "* 68.2% of the successes will fall within 1 Standard Deviation",
-                     "from 6- i.e., between 4 - 8",
-                     "** 95.4% of the successes will fall within 2 Standard Deviations",
-                     "from 6- i.e., between 2 - 10",
-                     "*** 99.7% of the successes will fall within 3 Standard Deviations",
-                     "from 6- i.e., between  - 12", ""}));
+              "\r\n The standard deviation for an event of probability \r\n p =  0.12244898 ( 6 / 49 )\r\n"
+              " in 50 binomial experiments is: \r\n                    BSD =  2.32 \r\n\r\n"
+              "The expected (theoretical) number of successes is: 6\r\n\r\n"
+              "Based on the Normal Probability Rule:\r\n\r\n"
+              "* 68.2% of the successes will fall within 1 Standard Deviation\r\nfrom 6- i.e., between 4 - 8\r\n"
+              "** 95.4% of the successes will fall within 2 Standard Deviations\r\nfrom 6- i.e., between 2 - 10\r\n"
+              "*** 99.7% of the successes will fall within 3 Standard Deviations\r\nfrom 6- i.e., between  - 12\r\n"
+              "\r\n");
 }
 
 TEST(BSDReport, RoundsHalvesToEvenForTheRangesAndAwayForTheCounts)
@@ -75,14 +59,10 @@ TEST(RoundToPlaces, SendsOnlyExactTiesToTheEvenDigit)
 TEST(ProbabilityCalculators, ShowTheReportInThePaneFontAndRememberTheAnswersOrEnd)
 {
     const std::tuple<ClickProcedure, std::vector<std::string>, std::string, std::string> cases[] = {
-        {FFGCalculator, {"1", "49", "99.5"}, ffgReport(1, 49, 99.5f),
-         " 1             49            99.5 \r\n"},
-        {BSDCalculator, {"2.5", "3.5", "10.5"}, bsdReport(2, 4, 10.5),
-         " 2             4             10.5 \r\n"},
-        {FFGCalculator, {"0"}, "", ""},
-        {FFGCalculator, {"2", "2"}, "", ""},
-        {FFGCalculator, {"1", "2", ""}, "", ""},
-        {FFGCalculator, {"1", "2", "100"}, "", ""},
+        {FFGCalculator, {"1", "49", "99.5"}, ffgReport(1, 49, 99.5f), " 1             49            99.5 \r\n"},
+        {BSDCalculator, {"2.5", "3.5", "10.5"}, bsdReport(2, 4, 10.5), " 2             4             10.5 \r\n"},
+        {FFGCalculator, {"0"}, "", ""},          {FFGCalculator, {"2", "2"}, "", ""},
+        {FFGCalculator, {"1", "2", ""}, "", ""}, {FFGCalculator, {"1", "2", "100"}, "", ""},
         {BSDCalculator, {"1", "2", "0"}, "", ""},
     };
     for (const auto& [calculator, answers, report, after] : cases) {
@@ -90,24 +70,20 @@ TEST(ProbabilityCalculators, ShowTheReportInThePaneFontAndRememberTheAnswersOrEn
         TempDirectory directory;
         const char* file = calculator == FFGCalculator ? "FFG.INI" : "StDv.INI";
         writeFile(file, " 1 , 2 , 3 \r\n");
-        const std::string introduction = introductionOf(calculator);
         ScriptedClick click(answers);
         click.pane.setSelectionFontName("Arial");
         click.run(calculator);
-        EXPECT_EQ(click.pane.text(), report.empty() ? introduction : report);
+        EXPECT_EQ(click.pane.text(), report.empty() ? introductionOf(calculator) : report);
         EXPECT_EQ(click.pane.selectionFont().name, "Arial");
         EXPECT_EQ(readFile(file), after.empty() ? " 1 , 2 , 3 \r\n" : after);
-        EXPECT_EQ(click.dialogs.shown()[0].text,
-                  "Enter the 1st element n of probability p=n/N: n must be LESS THAN N - the 2nd "
-                  "element.For example: 1/2 (coin tossing).");
+        EXPECT_EQ(click.dialogs.shown()[0].text, "Enter the 1st element n of probability p=n/N: n must be LESS "
+                                                  "THAN N - the 2nd element.For example: 1/2 (coin tossing).");
     }
-    // With no file yet, the defaults are written before the first question.
+    // With no file yet, the defaults are written before the first question,
+    // which is then refused.
     TempDirectory directory;
-    ScriptedClick fresh({});
-    fresh.run(BSDCalculator);
+    EXPECT_EQ(introductionOf(BSDCalculator).substr(0, 53), "This option applies the Binomial Standard Deviation.\n");
     EXPECT_EQ(readFile("StDv.INI"), " 6             49            50 \r\n");
-    EXPECT_EQ(introductionOf(BSDCalculator).substr(0, 53),
-              "This option applies the Binomial Standard Deviation.\n");
 }
 
 TEST(ProbabilityCalculators, PassAnOverflowToTheCaller)

@@ -12,7 +12,6 @@ TEST(SequentialSelection, DrawsDistinctAscendingNumbersInFieldsOfThree)
     const Ballset games[] = {{49, 6}, {80, 20}, {120, 3}, {10, 10}, {10, 12}, {5, 1}};
     for (const Ballset& game : games) {
         RandomSource random;
-        random.reseed(2024.25);
         const auto lines = reportLines(lottoOddsReport(game, random));
         ASSERT_EQ(lines.size(), 1000u);
         for (const std::string& line : lines) {
@@ -20,8 +19,8 @@ TEST(SequentialSelection, DrawsDistinctAscendingNumbersInFieldsOfThree)
             ASSERT_EQ(static_cast<int>(numbers.size()), std::min(game.perLine, game.biggest)) << line;
             std::string rebuilt;
             for (std::size_t i = 0; i < numbers.size(); ++i) {
-                ASSERT_TRUE(numbers[i] >= 1 && numbers[i] <= game.biggest) << line;
-                ASSERT_TRUE(i == 0 || numbers[i - 1] < numbers[i]) << line;
+                // Above the number before it, the first at least 1.
+                ASSERT_TRUE(numbers[i] > (i == 0 ? 0 : numbers[i - 1]) && numbers[i] <= game.biggest) << line;
                 rebuilt += Format(Str(numbers[i]), 3);
             }
             ASSERT_EQ(line, rebuilt);
