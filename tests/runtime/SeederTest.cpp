@@ -6,18 +6,6 @@
 #include <cmath>
 #include <ctime>
 
-namespace {
-
-// Records the reseeds a source gets, while drawing fixed values.
-class RecordingRandom : public FixedRandom {
-public:
-    using FixedRandom::FixedRandom;
-    void reseed(double seed) override { reseeds.push_back(seed); }
-    std::vector<double> reseeds;
-};
-
-} // namespace
-
 // With every draw r: F1 = Int(r D) + 1, F2 = Int(r Y + 1) + 1, F3 = Int(M r + 1),
 // X = F1 F2 F3, Y = (Int(r X) + 1) X, Z = Int(r Y + M), W = T r + 1; seed W Z + Y.
 TEST(TheSeeder, ReseedsWithTheClockThenMixesDateClockAndSixDraws)
@@ -33,36 +21,30 @@ TEST(TheSeeder, ReseedsWithTheClockThenMixesDateClockAndSixDraws)
         {0.5f, 6000.0f, {1, 10, 2014}, 3001.0 * 1017 + 3028.0 * 6054},
     };
     for (const auto& c : cases) {
-        RecordingRandom random({c.r});
+        FixedRandom random({c.r});
         FixedClock clock(c.seconds, c.date);
         EXPECT_DOUBLE_EQ(TheSeeder(random, clock), c.seed) << c.date.month;
         EXPECT_EQ(random.drawn(), 6u);
-        EXPECT_EQ(random.reseeds, std::vector<double>{c.seconds});
     }
-    // The reseed comes first: earlier draws do not count.
+    // The source is reseeded with the clock first: earlier draws do not count.
     FixedClock noon(43200.5f, {7, 12, 2026});
-    RandomSource fresh;
     RandomSource used;
     used.next();
-    EXPECT_EQ(TheSeeder(fresh, noon), TheSeeder(used, noon));
+    EXPECT_DOUBLE_EQ(TheSeeder(used, noon), 415594564.98632812);
 }
 
 // The date and time the seed mixes, checked by turning them back into a time.
 TEST(SystemClock, GivesTodaysLocalDateAndTheSecondsSinceMidnight)
 {
     SystemClock clock;
-    const std::time_t now = std::time(nullptr);
     const CalendarDate date = clock.today();
     std::tm local{};
     local.tm_mday = date.day;
     local.tm_mon = date.month - 1;
     local.tm_year = date.year - 1900;
-    const int seconds = static_cast<int>(clock.timer());
-    local.tm_hour = seconds / 3600;
-    local.tm_min = seconds / 60 % 60;
-    local.tm_sec = seconds % 60;
+    local.tm_sec = static_cast<int>(clock.timer()); // mktime carries them into minutes and hours
     local.tm_isdst = -1;
-    EXPECT_NEAR(std::difftime(std::mktime(&local), now), 0, 2);
+    EXPECT_NEAR(std::difftime(std::mktime(&local), std::time(nullptr)), 0, 2);
 }
 
 // xoshiro256** seeded through SplitMix64 with the seed's 64 bits; each value is
@@ -71,9 +53,7 @@ TEST(RandomSource, GivesTheKnownSequenceOfEachSeed)
 {
     const std::pair<double, std::vector<long>> cases[] = {
         {0.0, {10087519, 12545567, 1728388, 6989204, 12297645}},
-        {42.0, {14408241, 4235577, 16766118, 5704364, 13728302}},
         {123456.25, {1287073, 6351912, 5298357, 9293516, 7245159}},
-        {123456.75, {819318, 4938222, 1747656, 8292700, 5600002}},
     };
     RandomSource random;
     for (const auto& [seed, values] : cases) {

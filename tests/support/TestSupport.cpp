@@ -28,14 +28,6 @@ std::vector<std::string> folderEntries()
     return names;
 }
 
-GermanNumbers::GermanNumbers() : previous_(std::setlocale(LC_NUMERIC, nullptr))
-{
-    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr
-              && std::string(std::localeconv()->decimal_point) == ",";
-}
-
-GermanNumbers::~GermanNumbers() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-
 bool decimalCommaAsRequired()
 {
     if (!std::getenv("TESSARO7_DECIMAL_COMMA") || std::string(std::localeconv()->decimal_point) == ",")

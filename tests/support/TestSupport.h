@@ -81,22 +81,6 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 // The names in the working directory, sorted.
 std::vector<std::string> folderEntries();
 
-// The German numeric locale ("," as the decimal point) for one test, as a
-// host application started under LANG=de_DE.UTF-8 has it; the previous
-// locale comes back after. Not active when de_DE.UTF-8 is not installed.
-class GermanNumbers {
-public:
-    GermanNumbers();
-    ~GermanNumbers();
-    GermanNumbers(const GermanNumbers&) = delete;
-    GermanNumbers& operator=(const GermanNumbers&) = delete;
-    bool active() const { return active_; }
-
-private:
-    std::string previous_;
-    bool active_ = false;
-};
-
 // False, after saying so, when TESSARO7_DECIMAL_COMMA is set but the
 // process's numeric locale does not write "," as its decimal point (the
 // locale the environment names is missing).
