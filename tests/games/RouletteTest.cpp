@@ -30,10 +30,12 @@ TEST(RouletteSpin, ClassifiesEveryPocket)
     for (int pocket = 0; pocket < kPockets; ++pocket) {
         PrintWriter out;
         writeSpin(out, pocket, tally);
-        if (pocket >= 1 && pocket <= 36)
+        if (pocket >= 1 && pocket <= 36) {
             EXPECT_EQ(out.str().substr(4, 5), colours[pocket - 1] == 'r' ? "  red" : "black") << pocket;
-        if (const auto edge = edges.find(pocket); edge != edges.end())
+        }
+        if (const auto edge = edges.find(pocket); edge != edges.end()) {
             EXPECT_EQ(out.str(), std::string(edge->second) + "\r\n");
+        }
     }
     const RouletteTally& t = tally;
     EXPECT_EQ((std::vector<int>{t.red, t.black, t.low, t.high, t.even, t.odd, t.bond12, t.bond13, t.bond23}),

@@ -91,8 +91,9 @@ TEST(USBetClick, ReadsTheGameFileOrEndsOnCancelZeroOrNegative)
         ScriptedClick click(c.answers);
         click.pane.setFontBold(true);
         click.run(USBet_Click);
-        if (c.answers.size() > 1)
+        if (c.answers.size() > 1) {
             EXPECT_EQ(click.dialogs.shown()[1].defaultText, "GAMES." + c.answers[0]);
+        }
         click.random.reseed(42.0);
         EXPECT_EQ(click.pane.text(), c.teams.empty() ? gameFileHelp() : ticketReport(c.teams, click.random));
         EXPECT_FALSE(click.pane.paneFont().bold);
