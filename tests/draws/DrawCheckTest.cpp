@@ -21,7 +21,6 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
     for (int i = 0; i < 12; ++i)
         twelve += "   3  11  19  27  38  45\r\n";
     const LastReport lotto = reportOf("Pick6", {"49"});
-    const LastReport power = reportOf("Power51", {"53", "42"});
     const LastReport horses = reportOf("Horses", {"8"});
     const std::vector<DrawsCase> cases = {
         {"lotto 49/6", kLotto6, lotto,
@@ -73,9 +72,9 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
         {"no number", kLotto6, lotto, "\"4S\" is not a number.\n", "3 11 19 27 38 4S"},
         {"a plus too many", kLotto6, lotto, "The lines hold one group of numbers: the draw takes no \"+\".\n",
          "3 11 19 27 38 45 + 7"},
-        {"no plus", "   3  11  19  27  38    7\r\n", power,
+        {"no plus", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
          "The lines hold a second group of 1 number: give it after \"+\".\n", "3 11 19 27 38 7"},
-        {"a PowerBall too big", "   3  11  19  27  38    7\r\n", power,
+        {"a PowerBall too big", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
          "43 is out of range: the numbers run from 1 to 42.\n", "3 11 19 27 38 + 43"},
         {"a horse twice", "   5   3   8\r\n", horses, "5 is drawn twice.\n", "5 5 8"},
         {"a ninth horse of 8", "   5   3   8\r\n", horses, "9 is out of range: the horses run from 1 to 8.\n", "5 3 9"},
