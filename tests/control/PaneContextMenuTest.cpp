@@ -80,11 +80,11 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAs
     paneOf(control)->setText(QString(report).replace(0, 1, QLatin1Char('\t')));
     EXPECT_FALSE(checkOdds().contains(QStringLiteral("jackpot")));
 
-    ASSERT_EQ(answering.shown.size(), 3) << answering.shown.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(answering.shown[0], QStringLiteral("Biggest Number"));
-    EXPECT_TRUE(answering.shown[1].startsWith(
-        QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
-    EXPECT_EQ(answering.shown[2], answering.shown[1]);
+    // The prompt, then the same details before and after the run again.
+    const QString details = answering.shown.value(1);
+    EXPECT_EQ(answering.shown, QStringList({"Biggest Number", details, details}))
+        << answering.shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(details.startsWith(QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
 }
 
 TEST(PaneContextMenu, CheckAndFrequenciesLeaveThePaneAsItIsAndADoubleClickedLineNumberSelectsThatLine)
@@ -115,8 +115,7 @@ TEST(PaneContextMenu, CheckAndFrequenciesLeaveThePaneAsItIsAndADoubleClickedLine
 
     openMenu(control, QStringLiteral("Number Frequencies..."));
     auto* chart = control.window()->findChild<QDialog*>(QStringLiteral("NumberFrequencies"));
-    ASSERT_NE(chart, nullptr);
-    EXPECT_TRUE(chart->isVisible());
+    ASSERT_TRUE(chart && chart->isVisible());
     EXPECT_EQ(chart->findChild<QTabWidget*>()->count(), 3); // a tab per digit position
     EXPECT_EQ(pane->text(), text);
     chart->close();

@@ -5,14 +5,6 @@
 
 namespace {
 
-struct CheckCase {
-    const char* what;
-    std::string text;
-    std::string draw;
-    std::optional<LastReport> report;
-    std::string expected;
-};
-
 const std::string kLotto6 = "   3  11  19  27  38  45\r\n"
                             "   3  11  19  27  38  46\r\n"
                             "   1   2   4   5   6   7\r\n"
@@ -23,94 +15,73 @@ const std::string kPowerTiers = "2 of 2 + 1 of 1: 1 line (line 1)\n2 of 2 + 0 of
 
 } // namespace
 
-TEST(DrawCheck, TalliesEveryGameInItsTiers)
+TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
 {
     std::string twelve;
     for (int i = 0; i < 12; ++i)
         twelve += "   3  11  19  27  38  45\r\n";
-    const std::vector<CheckCase> cases = {
-        {"lotto 49/6", kLotto6, "3 11 19 27 38 45", reportOf("Pick6", {"49"}),
+    const LastReport lotto = reportOf("Pick6", {"49"});
+    const LastReport horses = reportOf("Horses", {"8"});
+    const std::vector<DrawsCase> cases = {
+        {"lotto 49/6", kLotto6, lotto,
          "Draw: 3 11 19 27 38 45\n6 of 6: 1 line (line 1)\n5 of 6: 1 line\n4 of 6: 1 line\n3 of 6: 0 lines\n"
          "2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 1 line\n"
-         "4 distinct lines hold the jackpot with probability 1 in 3,495,954\n"},
-        {"PowerBall 9/2 + 3", kPowerOdds, "3, 9 + 2", reportOf("PowerOdds", {"9", "2", "3"}),
-         "Draw: 3 9 + 2\n" + kPowerTiers + "3 distinct lines hold the jackpot with probability 1 in 36\n"},
-        {"PowerBall read by its shape", kPowerOdds, "3 9 + 2", std::nullopt, "Draw: 3 9 + 2\n" + kPowerTiers},
-        {"Euro 9/2 + 5/2, a line twice", "  3  9   2  5\r\n  3  8   2  4\r\n  3  8   2  4\r\n", "3 9 + 2 5",
+         "4 distinct lines hold the jackpot with probability 1 in 3,495,954\n", "3 11 19 27 38 45"},
+        {"PowerBall 9/2 + 3", kPowerOdds, reportOf("PowerOdds", {"9", "2", "3"}),
+         "Draw: 3 9 + 2\n" + kPowerTiers + "3 distinct lines hold the jackpot with probability 1 in 36\n", "3, 9 + 2"},
+        {"PowerBall read by its shape", kPowerOdds, std::nullopt, "Draw: 3 9 + 2\n" + kPowerTiers, "3 9 + 2"},
+        {"Euro 9/2 + 5/2, a line twice", "  3  9   2  5\r\n  3  8   2  4\r\n  3  8   2  4\r\n",
          reportOf("EuroOdds", {"9", "2", "5", "2"}),
          "Draw: 3 9 + 2 5\n2 of 2 + 2 of 2: 1 line (line 1)\n2 of 2 + 1 of 2: 0 lines\n2 of 2 + 0 of 2: 0 lines\n"
          "1 of 2 + 2 of 2: 0 lines\n1 of 2 + 1 of 2: 2 lines\n1 of 2 + 0 of 2: 0 lines\n0 of 2 + 2 of 2: 0 lines\n"
          "0 of 2 + 1 of 2: 0 lines\n0 of 2 + 0 of 2: 0 lines\n"
-         "2 distinct lines hold the jackpot with probability 1 in 180\n"},
+         "2 distinct lines hold the jackpot with probability 1 in 180\n", "3 9 + 2 5"},
         {"Keno: 10 spots against 20 drawn, no single jackpot",
          "   1   2   3   4   5   6   7   8   9  10\r\n   1   2  21  22  23  24  25  26  27  28\r\n",
-         "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", reportOf("Keno", {}),
-         "Draw: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n10 of 10: 1 line (line 1)\n9 of 10: 0 lines\n"
-         "8 of 10: 0 lines\n7 of 10: 0 lines\n6 of 10: 0 lines\n5 of 10: 0 lines\n4 of 10: 0 lines\n"
-         "3 of 10: 0 lines\n2 of 10: 1 line\n1 of 10: 0 lines\n0 of 10: 0 lines\n"},
-        {"pick 3, digits typed together", " 3  7  0 \r\n 0  3  7 \r\n 3  7  1 \r\n", "370",
-         reportOf("Pick3", {}),
+         reportOf("Keno", {}), "Draw: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n10 of 10: 1 line (line 1)\n"
+         "9 of 10: 0 lines\n8 of 10: 0 lines\n7 of 10: 0 lines\n6 of 10: 0 lines\n5 of 10: 0 lines\n4 of 10: 0 lines\n"
+         "3 of 10: 0 lines\n2 of 10: 1 line\n1 of 10: 0 lines\n0 of 10: 0 lines\n",
+         "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20"},
+        {"pick 3, digits typed together", " 3  7  0 \r\n 0  3  7 \r\n 3  7  1 \r\n", reportOf("Pick3", {}),
          "Draw: 3 7 0\nin order: 1 line (line 1)\nin any order: 2 lines\n"
-         "3 distinct lines hold the jackpot with probability 1 in 333\n"},
-        {"pick 3 read by its shape", " 3  7  0 \r\n 0  3  7 \r\n", "3 7 0", std::nullopt,
-         "Draw: 3 7 0\nin order: 1 line (line 1)\nin any order: 2 lines\n"},
-        {"trifecta of 8 horses", "   5   3   8\r\n   8   5   3\r\n   5   3   1\r\n", "5 3 8",
-         reportOf("Horses", {"8"}),
+         "3 distinct lines hold the jackpot with probability 1 in 333\n", "370"},
+        {"trifecta of 8 horses", "   5   3   8\r\n   8   5   3\r\n   5   3   1\r\n", horses,
          "Draw: 5 3 8\nin order: 1 line (line 1)\nin any order: 2 lines\n"
-         "3 distinct lines hold the jackpot with probability 1 in 112\n"},
-        {"trifecta read by its shape", "   5   3   8\r\n   8   5   3\r\n", "5 3 8", std::nullopt,
-         "Draw: 5 3 8\nin order: 1 line (line 1)\nin any order: 2 lines\n"},
+         "3 distinct lines hold the jackpot with probability 1 in 112\n", "5 3 8"},
         // Two-digit numbers in three columns, or three misaligned in twelve, make lotto lines.
-        {"lotto lines read by their shape", " 10 20 30\r\n   5  3    9\r\n", "10 20 30", std::nullopt,
-         "Draw: 10 20 30\n3 of 3: 1 line (line 1)\n2 of 3: 0 lines\n1 of 3: 0 lines\n0 of 3: 1 line\n"},
-        {"misaligned lotto lines read by their shape", "   5  3    9\r\n 10 20 30\r\n", "10 20 30", std::nullopt,
-         "Draw: 10 20 30\n3 of 3: 1 line (line 2)\n2 of 3: 0 lines\n1 of 3: 0 lines\n0 of 3: 1 line\n"},
+        {"lotto lines read by their shape", " 10 20 30\r\n   5  3    9\r\n", std::nullopt,
+         "Draw: 10 20 30\n3 of 3: 1 line (line 1)\n2 of 3: 0 lines\n1 of 3: 0 lines\n0 of 3: 1 line\n", "10 20 30"},
+        {"misaligned lotto lines read by their shape", "   5  3    9\r\n 10 20 30\r\n", std::nullopt,
+         "Draw: 10 20 30\n3 of 3: 1 line (line 2)\n2 of 3: 0 lines\n1 of 3: 0 lines\n0 of 3: 1 line\n", "10 20 30"},
         {"two U.S. Bet tickets",
          "GIANTS    49ERS     JETS\r\nVIKING    49ERS     DOLPHI\r\n"
          "------------------------------------\r\nGIANTS 1  RAMS 2   JETS 1 \r\n",
-         "Giants, 49ers, Jets", reportOf("USBet", {"3", "GAMES.3"}),
+         reportOf("USBet", {"3", "GAMES.3"}),
          "Draw: GIANTS, 49ERS, JETS\n3 of 3 right: 1 ticket (line 1)\n2 of 3 right: 0 tickets\n"
          "1 of 3 right: 1 ticket\n0 of 3 right: 0 tickets\n"
-         "2 distinct tickets hold the jackpot with probability 1 in 4\n"},
-        {"at most ten line numbers", twelve, "3 11 19 27 38 45", std::nullopt,
+         "2 distinct tickets hold the jackpot with probability 1 in 4\n", "Giants, 49ers, Jets"},
+        {"at most ten line numbers", twelve, std::nullopt,
          "Draw: 3 11 19 27 38 45\n6 of 6: 12 lines (lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10)\n5 of 6: 0 lines\n"
-         "4 of 6: 0 lines\n3 of 6: 0 lines\n2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 0 lines\n"},
-        {"no report lines", "Welcome to the generator.\n\n", "3 11 19 27 38 45", std::nullopt,
-         "The pane holds no lines to check.\n"},
+         "4 of 6: 0 lines\n3 of 6: 0 lines\n2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 0 lines\n", "3 11 19 27 38 45"},
+        {"no report lines", "Welcome to the generator.\n\n", std::nullopt, "The pane holds no lines to check.\n",
+         "3 11 19 27 38 45"},
+        {"too few", kLotto6, lotto, "The draw holds 5 numbers where 6 are needed.\n", "3 11 19 27 38"},
+        {"too big", kLotto6, lotto, "50 is out of range: the numbers run from 1 to 49.\n", "3 11 19 27 38 50"},
+        {"zero", kLotto6, std::nullopt, "0 is out of range: the numbers run from 1 up.\n", "0 11 19 27 38 45"},
+        {"twice", kLotto6, lotto, "11 is drawn twice.\n", "3 11 11 27 38 45"},
+        {"no number", kLotto6, lotto, "\"4S\" is not a number.\n", "3 11 19 27 38 4S"},
+        {"a plus too many", kLotto6, lotto, "The lines hold one group of numbers: the draw takes no \"+\".\n",
+         "3 11 19 27 38 45 + 7"},
+        {"no plus", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
+         "The lines hold a second group of 1 number: give it after \"+\".\n", "3 11 19 27 38 7"},
+        {"a PowerBall too big", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
+         "43 is out of range: the numbers run from 1 to 42.\n", "3 11 19 27 38 + 43"},
+        {"a horse twice", "   5   3   8\r\n", horses, "5 is drawn twice.\n", "5 5 8"},
+        {"a ninth horse of 8", "   5   3   8\r\n", horses, "9 is out of range: the horses run from 1 to 8.\n", "5 3 9"},
+        {"no digit", " 3  7  0 \r\n", std::nullopt, "10 is out of range: the digits run from 0 to 9.\n", "3 7 10"},
+        {"too few teams", "GIANTS    49ERS     JETS\r\n", std::nullopt,
+         "The draw names 2 teams where 3 games are played.\n", "GIANTS 49ERS"},
     };
-    for (const CheckCase& c : cases)
-        EXPECT_EQ(joined(checkDraw(c.text, c.draw, c.report ? &*c.report : nullptr).lines()), c.expected) << c.what;
-}
-
-TEST(DrawCheck, SaysWhatIsWrongWithADrawThatDoesNotFit)
-{
-    const LastReport lotto = reportOf("Pick6", {"49"});
-    const LastReport power = reportOf("Power51", {"53", "42"});
-    const LastReport horses = reportOf("Horses", {"8"});
-    const struct {
-        std::string draw;
-        const LastReport* report;
-        std::string text;
-        std::string error;
-    } cases[] = {
-        {"3 11 19 27 38", &lotto, kLotto6, "The draw holds 5 numbers where 6 are needed."},
-        {"3 11 19 27 38 50", &lotto, kLotto6, "50 is out of range: the numbers run from 1 to 49."},
-        {"0 11 19 27 38 45", nullptr, kLotto6, "0 is out of range: the numbers run from 1 up."},
-        {"3 11 11 27 38 45", &lotto, kLotto6, "11 is drawn twice."},
-        {"3 11 19 27 38 4S", &lotto, kLotto6, "\"4S\" is not a number."},
-        {"3 11 19 27 38 45 + 7", &lotto, kLotto6,
-         "The lines hold one group of numbers: the draw takes no \"+\"."},
-        {"3 11 19 27 38 7", &power, "   3  11  19  27  38    7\r\n",
-         "The lines hold a second group of 1 number: give it after \"+\"."},
-        {"3 11 19 27 38 + 43", &power, "   3  11  19  27  38    7\r\n",
-         "43 is out of range: the numbers run from 1 to 42."},
-        {"5 5 8", &horses, "   5   3   8\r\n", "5 is drawn twice."},
-        {"5 3 9", &horses, "   5   3   8\r\n", "9 is out of range: the horses run from 1 to 8."},
-        {"3 7 10", nullptr, " 3  7  0 \r\n", "10 is out of range: the digits run from 0 to 9."},
-        {"GIANTS 49ERS", nullptr, "GIANTS    49ERS     JETS\r\n",
-         "The draw names 2 teams where 3 games are played."},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(checkDraw(c.text, c.draw, c.report).lines(), std::vector<std::string>{c.error}) << c.draw;
-    }
+    for (const DrawsCase& c : cases)
+        EXPECT_EQ(joined(checkDraw(c.text, c.against, given(c.report)).lines()), c.expected) << c.what;
 }

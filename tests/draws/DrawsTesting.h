@@ -2,6 +2,7 @@
 
 #include "LastReport.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ inline LastReport reportOf(const std::string& button, std::vector<std::string> v
     return report;
 }
 
+inline const LastReport* given(const std::optional<LastReport>& report) { return report ? &*report : nullptr; }
+
 inline std::string joined(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -24,3 +27,13 @@ inline std::string joined(const std::vector<std::string>& lines)
         text += line + "\n";
     return text;
 }
+
+// The pane's text and the last report, if the pane shows one; `against` is
+// the typed draw or the draw history.
+struct DrawsCase {
+    const char* what;
+    std::string text;
+    std::optional<LastReport> report;
+    std::string expected;
+    std::string against = {};
+};

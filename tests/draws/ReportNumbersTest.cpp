@@ -6,18 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 namespace {
 
-const LastReport* given(const std::optional<LastReport>& report) { return report ? &*report : nullptr; }
-
-// "first: 1 2 2 0 1 (120)": a group's counts in order and its mean in hundredths.
+// What the lines were, then "first: 1 2 2 0 1 (120)": each group's counts in
+// order and its mean in hundredths.
 std::string countsOf(const Frequencies& frequencies)
 {
     if (!frequencies.error.empty())
         return frequencies.error;
-    std::string text;
+    std::string text = frequencies.summary() + "\n";
     for (const FrequencyGroup& group : frequencies.groups) {
         text += group.name + ":";
         for (const FrequencyBar& bar : group.bars)
@@ -33,65 +31,49 @@ const std::string kSpins = " 17 black  low  odd  Doz_2 Col_2  D1&2+  D1&3-  D2&3
                            "------------------------------------------------------\r\n"
                            "+  blk 1 lo 1 ev 0 \r\n";
 
-struct Case {
-    const char* what;
-    std::string text;
-    std::optional<LastReport> report;
-    std::string expected;
-    std::string history = {};
-};
-
 } // namespace
 
-TEST(NumberFrequencies, CountsEveryValueOfEachGroup)
+TEST(NumberFrequencies, SaysWhatTheLinesWereAndCountsEveryValueOfEachGroup)
 {
-    const std::vector<Case> cases = {
-        {"lines read by their shape run to the largest number", "  1  2  3\r\n  2  3  5\r\n", std::nullopt,
-         "first: 1 2 2 0 1 (120)\n"},
+    const std::vector<DrawsCase> cases = {
+        {"lines read by their shape run to the largest number; ten digits are no number",
+         "  1  2  3\r\n  2  3  5\r\n  1  2 1000000000\r\n", std::nullopt,
+         "2 lines read from the pane\nfirst: 1 2 2 0 1 (120)\n"},
         {"a known game runs to its biggest; the PowerBall apart", "  1  2  3   2\r\n  2  4  5   1\r\n",
-         reportOf("PowerOdds", {"6", "3", "2"}), "first: 1 2 1 1 1 0 (100)\nsecond: 1 1 (100)\n"},
-        {"digits per position", " 3  7  0 \r\n 3  1  0 \r\n", reportOf("Pick3", {}),
-         "position 1: 0 0 0 2 0 0 0 0 0 0 (20)\nposition 2: 0 1 0 0 0 0 0 1 0 0 (20)\n"
-         "position 3: 2 0 0 0 0 0 0 0 0 0 (20)\n"},
-        {"horses per place", "   1   2   3\r\n   4   2   1\r\n", reportOf("Horses", {"4"}),
-         "place 1: 1 0 0 1 (50)\nplace 2: 0 2 0 0 (50)\nplace 3: 1 0 1 0 (50)\n"},
+         reportOf("PowerOdds", {"6", "3", "2"}),
+         "2 lines of PowerOdds (v: 6, v: 3, v: 2)\nfirst: 1 2 1 1 1 0 (100)\nsecond: 1 1 (100)\n"},
+        {"digits per position; a typed number where a digit belongs is left out",
+         " 3  7  0 \r\n 3  1  0 \r\n 3 10  0 \r\n", reportOf("Pick3", {}),
+         "3 lines of Pick3\nposition 1: 0 0 0 3 0 0 0 0 0 0 (30)\nposition 2: 0 1 0 0 0 0 0 1 0 0 (20)\n"
+         "position 3: 3 0 0 0 0 0 0 0 0 0 (30)\n"},
+        {"horses per place", "   4   2   1\r\n", reportOf("Horses", {"4"}),
+         "1 line of Horses (v: 4)\nplace 1: 0 0 0 1 (25)\nplace 2: 0 1 0 0 (25)\nplace 3: 1 0 0 0 (25)\n"},
         {"the 38 pockets, 0 and 00 first", kSpins, std::nullopt,
+         "3 lines read from the pane\n"
          "pocket: 1 00=1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 (8)\n"},
         {"typed numbers too big to chart", "  1  2 32768\r\n", std::nullopt,
          "The lines hold numbers above 32767, more than a chart can count."},
-        {"ten digits are no number", "  1  2  3\r\n  1  2 1000000000\r\n", std::nullopt,
-         "first: 1 1 1 (100)\n"},
-        {"a typed number where a digit belongs is left out", " 3  7  0 \r\n 3 10  0 \r\n", reportOf("Pick3", {}),
-         "position 1: 0 0 0 2 0 0 0 0 0 0 (20)\nposition 2: 0 0 0 0 0 0 0 1 0 0 (10)\n"
-         "position 3: 2 0 0 0 0 0 0 0 0 0 (20)\n"},
     };
-    for (const Case& c : cases)
+    for (const DrawsCase& c : cases)
         EXPECT_EQ(countsOf(numberFrequencies(c.text, given(c.report))), c.expected) << c.what;
-}
 
-TEST(NumberFrequencies, SaysWhatTheLinesWereAndTablesTheCounts)
-{
-    const LastReport power = reportOf("PowerOdds", {"6", "3", "2"});
-    const Frequencies known = numberFrequencies("  1  2  3   2\r\n  2  4  5   1\r\n", &power);
-    EXPECT_EQ(known.summary(), "2 lines of PowerOdds (v: 6, v: 3, v: 2)");
-    EXPECT_EQ(known.table(), "group,value,count\r\nfirst,1,1\r\nfirst,2,2\r\nfirst,3,1\r\nfirst,4,1\r\nfirst,5,1\r\n"
-                             "first,6,0\r\nsecond,1,1\r\nsecond,2,1\r\n");
-    EXPECT_EQ(numberFrequencies("  1  2  3\r\n", nullptr).summary(), "1 line read from the pane");
+    // As a table: every bar of every group, in order.
+    const LastReport power = reportOf("PowerOdds", {"3", "2", "1"});
+    EXPECT_EQ(numberFrequencies("  1  3   1\r\n", &power).table(),
+              "group,value,count\r\nfirst,1,1\r\nfirst,2,0\r\nfirst,3,1\r\nsecond,1,1\r\n");
 }
 
 TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
 {
-    const std::vector<Case> cases = {
+    const std::vector<DrawsCase> cases = {
         {"lines read by their shape", "  1  2  3\r\nnot a line\r\n  2  3  5\r\n", std::nullopt,
          "n1,n2,n3\r\n1,2,3\r\n2,3,5\r\n"},
         {"a PowerBall", "  1  2  3   2\r\n", reportOf("PowerOdds", {"6", "3", "2"}),
          "n1,n2,n3,pb\r\n1,2,3,2\r\n"},
-        {"a second ballset", "  3  9   2  5\r\n", reportOf("EuroOdds", {"9", "2", "5", "2"}),
-         "n1,n2,s1,s2\r\n3,9,2,5\r\n"},
         {"a Euro line's last two numbers", "   3  11  20  27  38    2   7\r\n", reportOf("EuroCombs", {"50", "12"}),
          "n1,n2,n3,n4,n5,s1,s2\r\n3,11,20,27,38,2,7\r\n"},
         {"digits", " 0  9  9  4 \r\n", std::nullopt, "d1,d2,d3,d4\r\n0,9,9,4\r\n"},
-        {"a trifecta", "   5   3  11\r\n", reportOf("Horses", {"12"}), "h1,h2,h3\r\n5,3,11\r\n"},
+        {"a trifecta read by its shape", "   5   3  11\r\n", std::nullopt, "h1,h2,h3\r\n5,3,11\r\n"},
         {"spins with their bets, not the summary", kSpins, reportOf("Roulette", {}),
          "pocket,colour,low/high,even/odd,dozen,column,D1&2,D1&3,D2&3\r\n"
          "17,black,low,odd,Doz_2,Col_2,D1&2+,D1&3-,D2&3+\r\n0,,,,,,D1&2-,D1&3-,D2&3-\r\n"
@@ -101,7 +83,7 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "SMITH, 1 O\"NEAL 1  JETS 1 \r\n", reportOf("USBet", {"3", "GAMES.3"}),
          "g1,g2,g3\r\n\"SMITH,\",\"O\"\"NEAL\",JETS\r\nGIANTS,,DOLPHI\r\n"},
     };
-    for (const Case& c : cases) {
+    for (const DrawsCase& c : cases) {
         const CsvReport csv = reportCsv(c.text, given(c.report));
         EXPECT_EQ(csv.error.empty() ? csv.text : csv.error, c.expected) << c.what;
     }
@@ -109,7 +91,7 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
 
 TEST(DrawHistory, TalliesPairsAndEachLinesBestTier)
 {
-    const std::vector<Case> cases = {
+    const std::vector<DrawsCase> cases = {
         {"dates, a header, a blank line and semicolons", "  1  2  3\r\n  4  5  6\r\n",
          reportOf("AnyLotto", {"9", "3"}),
          "Draws read: 3\n3 of 3: 1 pair\n2 of 3: 1 pair\n1 of 3: 1 pair\n0 of 3: 3 pairs\nbest 3 of 3: 1 line\n"
@@ -130,6 +112,6 @@ TEST(DrawHistory, TalliesPairsAndEachLinesBestTier)
          "n1,n2,n3\n\n"},
         {"spins", kSpins, std::nullopt, "Roulette spins have no draw to be checked against.\n", "1\n"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(joined(checkHistory(c.text, c.history, given(c.report)).lines()), c.expected) << c.what;
+    for (const DrawsCase& c : cases)
+        EXPECT_EQ(joined(checkHistory(c.text, c.against, given(c.report)).lines()), c.expected) << c.what;
 }
