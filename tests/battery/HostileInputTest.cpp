@@ -28,15 +28,11 @@ const std::vector<std::string> kHostileAnswers = {
 Outcome runSoundly(const std::filesystem::path& dir, const std::vector<std::string>& args)
 {
     const Outcome outcome = runCorvane(dir, args);
-    std::string what;
-    for (const auto& a : args)
-        what += "[" + a.substr(0, 40) + "] ";
-    EXPECT_EQ(outcome.signal, 0) << what << " crashed or ran out of time";
-    if (args[0] == "Font" || args[0] == "Print") // these need a window
-        EXPECT_EQ(outcome.status, 2) << what;
-    else
-        EXPECT_TRUE(outcome.status == 0 || outcome.status == 1) << what << " exit " << outcome.status
-                                                                << "\n" << outcome.err;
+    const std::string what = ::testing::PrintToString(args);
+    // A crash or a run out of time leaves the status at -1.
+    const bool windowed = args[0] == "Font" || args[0] == "Print"; // these need a window
+    EXPECT_TRUE(windowed ? outcome.status == 2 : outcome.status == 0 || outcome.status == 1)
+        << what << " exit " << outcome.status << ", signal " << outcome.signal << "\n" << outcome.err;
     EXPECT_TRUE(isValidUtf8(outcome.out)) << what;
     return outcome;
 }
@@ -74,7 +70,8 @@ TEST(HostileInput, GameFiles)
     const std::vector<std::string> contents = {
         "", std::string("\x00\xff\xfe\x01", 4), std::string(10 * 1024 * 1024, 'x'),
         "no commas at all\r\nstill none\r\n", "\"Kansas, City\",\"New York, NY\"\r\n",
-        "Caf\xe9,Montr\xe9\x61l\r\n", "\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2,x\r\n",
+        "Caf\xe9,Montr\xe9\x61l\r\n",
+        "\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2,x\r\n",
     };
     for (const std::string& content : contents) {
         SCOPED_TRACE("GAMES.5 holding " + content.substr(0, 12));
@@ -86,17 +83,13 @@ TEST(HostileInput, GameFiles)
     }
 }
 
-TEST(HostileInput, AParameterFileThatCannotBeWrittenStillShowsTheReport)
+TEST(HostileInput, ParameterFilesThatCannotBeWrittenStillShowTheReport)
 {
-    // A folder in the file's place cannot be written, not even by root.
-    const std::pair<const char*, const char*> clicks[] = {
-        {"Pick5", "Lotto5.INI"},     {"Pick6", "Lotto6.INI"},   {"Pick7", "Lotto7.INI"},
-        {"Power51", "Power51.INI"}, {"Power61", "Power61.INI"}, {"EuroCombs", "Euro.INI"},
-        {"Horses", "Horses.INI"},
-    };
-    for (const auto& [name, file] : clicks) {
-        TempDirectory dir;
+    // A folder in a file's place cannot be written, not even by root.
+    TempDirectory dir;
+    for (const char* file : kParameterFiles)
         std::filesystem::create_directory(file);
+    for (const char* name : {"Pick5", "Pick6", "Pick7", "Power51", "Power61", "EuroCombs", "Horses"}) {
         const Outcome outcome = runSoundly(dir.path(), {name});
         EXPECT_GE(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1000) << name;
     }

@@ -14,10 +14,8 @@ struct Outcome {
 
 // How a run is started, beyond its answers.
 struct Launch {
-    std::vector<std::string> wrapper;     // a command that runs the runner (strace ...)
-    std::vector<std::string> environment; // NAME=value, added to the test's own
-    std::string output;                   // standard output's file; empty: one of the run's own
-    double seconds = RUN_SECONDS;         // before the run is killed
+    std::vector<std::string> wrapper; // a command that runs the runner (strace ..., env NAME=value)
+    int seconds = RUN_SECONDS;        // before the run is killed
 };
 
 // The runner working in `dir` with --seed 7 and the arguments, until it ends
