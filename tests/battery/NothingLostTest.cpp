@@ -58,8 +58,9 @@ TEST(NothingLost, AFullDiskOrAKillWhileWritingLeavesTheOldFilesWhole)
         EXPECT_EQ(lines(outcome.out), c.lines);
         EXPECT_EQ(readFile("notes.txt"), kNotes);
         EXPECT_EQ(readFile("Lotto6.INI"), kLotto6);
-        if (!c.signal)
+        if (!c.signal) {
             EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Lotto6.INI", "notes.txt"}));
+        }
     }
     // The next click goes on with the remembered value, without a word.
     const Outcome next = runCorvane(dir.path(), {"Pick6"});
