@@ -16,8 +16,8 @@ for target in fuzz_answer fuzz_parameter_file fuzz_game_file fuzz_click; do
     corpus=fuzz-out/$target-corpus
     mkdir -p "$corpus"
     cp fuzz/seeds/$target/* "$corpus/" 2>/dev/null || true
-    # A reader gets 2 s an input. A whole click may draw its full budget of
-    # lines: the slowest (PowerBall 5/1, 22 numbers, 2 PowerBalls) takes 0.9 s
+    # A reader gets 2 s an input. A click's filters may reject most lines it
+    # draws: the slowest (PowerBall 5/1, 22 numbers, 2 PowerBalls) takes 0.9 s
     # in a plain build and about 20 s under the sanitizers.
     limit=2
     [ "$target" = fuzz_click ] && limit=60
