@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "QtPane.h"
+#include "WorkProgress.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -196,4 +197,10 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
     choice.underline = chosen.underline();
     choice.colour = colour.rgb() & 0xFFFFFFu;
     return choice;
+}
+
+void QtDialogs::runWork(const std::string& title, const std::function<void(WorkMonitor&)>& work)
+{
+    PointerWhileAsking pointer;
+    runWithProgress(parent_, q(title), work);
 }

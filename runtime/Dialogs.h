@@ -1,6 +1,9 @@
 #pragma once
 
+#include "LongWork.h"
 #include "Pane.h"
+
+#include <functional>
 
 #include <optional>
 #include <string>
@@ -43,4 +46,14 @@ public:
 
     // The font dialog, opened on the given font.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+
+    // Runs long work to its end. The window runs it off its own thread, with
+    // a progress dialog and a Cancel button once it has taken half a second;
+    // here it simply runs. The work must not touch the pane or the dialogs.
+    virtual void runWork(const std::string& title, const std::function<void(WorkMonitor&)>& work)
+    {
+        (void)title;
+        UnwatchedWork unwatched;
+        work(unwatched);
+    }
 };

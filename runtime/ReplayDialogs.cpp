@@ -36,3 +36,8 @@ std::optional<FontChoice> ReplayDialogs::chooseFont(const FontChoice& initial)
 {
     return shown_.chooseFont(initial);
 }
+
+void ReplayDialogs::runWork(const std::string& title, const std::function<void(WorkMonitor&)>& work)
+{
+    shown_.runWork(title, work);
+}

@@ -21,6 +21,7 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     PrintOutcome printPane(Pane& pane) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    void runWork(const std::string& title, const std::function<void(WorkMonitor&)>& work) override;
 
 private:
     std::optional<std::string> nextValue();
