@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -30,10 +32,3 @@ bool isMissing(const std::string& path);
 // Why an existing path that is not a regular file cannot be read or replaced
 // ("it is a named pipe, not a regular file").
 std::string notRegularReason(unsigned mode);
-
-// Text files are UTF-8 when their bytes are valid UTF-8, else one byte per
-// character (Latin-1). The result is always UTF-8.
-std::string decodeText(const std::string& bytes);
-// The same, taking over bytes that are already UTF-8 instead of copying them.
-std::string decodeText(std::string&& bytes);
-bool isValidUtf8(const std::string& bytes);

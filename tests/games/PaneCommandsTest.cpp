@@ -64,9 +64,46 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
     EXPECT_EQ(click.pane.savedCount(), 1); // the cancel and the failure save nothing
+    EXPECT_TRUE(click.context.fileUnwritten);
     EXPECT_EQ(click.messages.str(), "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n");
     EXPECT_EQ(click.dialogs.shown()[0].title + " " + click.dialogs.shown()[0].defaultText,
               "Save Combinations Corvane.Gen");
+}
+
+// What was typed after Open is saved in the file's encoding while it can
+// be; a text a command put in is UTF-8.
+TEST(SaveClick, WritesBackTheEncodingTheFileWasOpenedIn)
+{
+    const std::string latin1 = "K\xf6ln\r\n";
+    const struct {
+        const char* typed;
+        bool editFirst; // the help text replaces the opened file
+        std::string saved;
+        std::string message;
+    } cases[] = {
+        {"", false, latin1, ""},
+        {"\xe2\x82\xac", false, latin1 + "\x80", ""},
+        {"\xc5\x81", false, "K\xc3\xb6ln\r\n\xc5\x81",
+         "[Save Combinations] \"out.txt\" is saved as UTF-8: \"\xc5\x81\" cannot be written in Windows-1252.\n"},
+        {"\xc3\xb6", true, "\xc3\xb6", ""},
+    };
+    for (const auto& c : cases) {
+        TempDirectory dir;
+        writeFile("in.txt", latin1);
+        ScriptedClick click({"in.txt", "out.txt", "again.txt"});
+        click.run(Open_Click);
+        if (c.editFirst)
+            click.pane.setText("");
+        click.pane.select(click.pane.text().size(), 0);
+        click.pane.setSelectionText(c.typed);
+        click.run(Save_Click);
+        EXPECT_EQ(readFile("out.txt"), c.saved) << c.typed;
+        EXPECT_EQ(click.messages.str(), c.message) << c.typed;
+        // Once saved as UTF-8, the text stays UTF-8 without a word.
+        click.run(Save_Click);
+        EXPECT_EQ(readFile("again.txt"), c.saved) << c.typed;
+        EXPECT_EQ(click.messages.str(), c.message) << c.typed;
+    }
 }
 
 TEST(PrintClick, PrintsTheSelectionAndReportsOnlyFailures)
