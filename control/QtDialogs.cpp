@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "QtPane.h"
+#include "TextEncoding.h"
 #include "WorkProgress.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@
 namespace {
 
 QString q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// What a box shows may quote a file: its control characters show escaped.
+QString shown(const std::string& text) { return q(escapeControls(text)); }
 
 std::string s(const QString& text)
 {
@@ -66,8 +70,8 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
                               const std::string& defaultText)
 {
     QInputDialog dialog(parent_);
-    dialog.setWindowTitle(q(title));
-    dialog.setLabelText(q(text));
+    dialog.setWindowTitle(shown(title));
+    dialog.setLabelText(shown(text));
     dialog.setTextValue(q(defaultText));
     PointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted)
@@ -78,10 +82,10 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
 void QtDialogs::message(const std::string& text, const std::string& title,
                         const std::string& details)
 {
-    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, shown(title), shown(text), QMessageBox::Ok, parent_);
     // The box then offers "Show Details..." with the detailed text.
     if (!details.empty())
-        box.setDetailedText(q(details));
+        box.setDetailedText(shown(details));
     PointerWhileAsking pointer;
     box.exec();
 }
