@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include "AtomicFile.h"
 #include "QtPane.h"
 #include "TextEncoding.h"
 #include "WorkProgress.h"
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
@@ -137,13 +139,27 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
             return {};
     }
     const QString file = printer.outputFileName();
-    const QString where = file.isEmpty() ? printer.printerName() : file;
-    if (!qtPane->print(printer))
-        return {PrintOutcome::Kind::Failed, "\"" + s(where) + "\" reported an error"};
+    if (file.isEmpty()) {
+        if (!qtPane->print(printer))
+            return {PrintOutcome::Kind::Failed, "\"" + s(printer.printerName()) + "\" reported an error"};
+        return {PrintOutcome::Kind::Printed, s(printer.printerName())};
+    }
+    // The printer would open the chosen name itself, and a pipe of that
+    // name would hold the window. It prints into a folder of its own; the
+    // file goes where the user said the way every file does.
+    QTemporaryDir scratch;
+    const QString printed = scratch.filePath(QStringLiteral("print.pdf"));
+    printer.setOutputFileName(printed);
+    if (!scratch.isValid() || !qtPane->print(printer))
+        return {PrintOutcome::Kind::Failed, "\"" + s(file) + "\" reported an error"};
+    std::string reason;
+    const auto bytes = readFileBytes(s(printed), &reason);
+    const FileResult written = bytes ? writeFileBytes(s(file), *bytes) : FileResult{false, reason};
+    if (!written.ok)
+        return {PrintOutcome::Kind::Failed, "\"" + s(file) + "\": " + written.error};
     // A file is not a sheet in a tray: the user is told where it went.
-    if (!file.isEmpty())
-        message("The text was printed to \"" + s(QDir::toNativeSeparators(file)) + "\".", "Print");
-    return {PrintOutcome::Kind::Printed, s(where)};
+    message("The text was printed to \"" + s(QDir::toNativeSeparators(file)) + "\".", "Print");
+    return {PrintOutcome::Kind::Printed, s(file)};
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
