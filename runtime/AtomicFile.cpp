@@ -293,19 +293,6 @@ Outcome writeInPlace(const Place& place, int fd, const struct stat& info, const 
                         + copy->name + "\""));
 }
 
-// Why the file could not be opened. A link that another user made in a
-// sticky folder open to all is one the kernel may refuse to follow.
-std::string openRefusal(const Place& place, int error)
-{
-    struct stat link {};
-    struct stat folder {};
-    if (error == EACCES && ::fstatat(place.folder.get(), place.name.c_str(), &link, AT_SYMLINK_NOFOLLOW) == 0
-        && S_ISLNK(link.st_mode) && ::fstat(place.folder.get(), &folder) == 0 && (folder.st_mode & S_ISVTX)
-        && (folder.st_mode & S_IWOTH) && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid)
-        return "it is a link that another user made in a shared folder, which the system does not follow";
-    return std::strerror(error);
-}
-
 Descriptor openForWriting(const std::string& path, int flags)
 {
     const int common = O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags;
@@ -334,7 +321,7 @@ Outcome writeOnce(const std::string& path, const Place& place, const std::string
         fd = openForWriting(path, O_CREAT);
     }
     if (!fd.valid())
-        return done(refusal(openRefusal(place, errno)));
+        return done(refusal(openFailure(path, errno)));
     if (::fstat(fd.get(), &info) != 0)
         return done(failure(errno));
     if (!S_ISREG(info.st_mode))

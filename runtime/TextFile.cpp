@@ -47,6 +47,19 @@ std::string notRegularReason(unsigned mode)
     return "it is " + std::string(kind) + ", not a regular file";
 }
 
+std::string openFailure(const std::string& path, int error)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    struct stat link {};
+    struct stat shared {};
+    if (error == EACCES && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)
+        && ::stat(folder.c_str(), &shared) == 0 && (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH)
+        && link.st_uid != ::geteuid() && link.st_uid != shared.st_uid)
+        return "it is a link that another user made in a shared folder, which the system does not follow";
+    return std::strerror(error);
+}
+
 std::optional<std::string> readFileBytes(const std::string& path, std::string* error,
                                          std::size_t limit)
 {
@@ -54,7 +67,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
     // fstat can tell what the file is before any read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        fail(error, std::strerror(errno));
+        fail(error, openFailure(path, errno));
         return std::nullopt;
     }
     struct stat info {};

@@ -32,3 +32,7 @@ bool isMissing(const std::string& path);
 // Why an existing path that is not a regular file cannot be read or replaced
 // ("it is a named pipe, not a regular file").
 std::string notRegularReason(unsigned mode);
+// Why the path could not be opened, given the error: the system's reason,
+// or, for a link that another user made in a sticky folder open to all,
+// that the system does not follow it.
+std::string openFailure(const std::string& path, int error);
