@@ -22,6 +22,7 @@ const char* const kParameterFiles[] = {"Lotto5.INI", "Lotto6.INI", "Lotto7.INI",
 const std::vector<std::string> kHostileAnswers = {
     "", "0", "-1", "-32769", "32768", "1e400", "NaN", "&HFFFFFFFF", "99999999999",
     std::string(10000, '7'), "\xc3\xa9\xe2\x80\xa2 \xf0\x9f\x8e\xb2", "\xff\xfe", "0.5", "16777217",
+    "\x1b[2J\x1b[32m", "bad\rname\x07",
 };
 
 // Runs the runner and checks its contract, which holds for every run.
@@ -34,6 +35,11 @@ Outcome runSoundly(const std::filesystem::path& dir, const std::vector<std::stri
     EXPECT_TRUE(windowed ? outcome.status == 2 : outcome.status == 0 || outcome.status == 1)
         << what << " exit " << outcome.status << ", signal " << outcome.signal << "\n" << outcome.err;
     EXPECT_TRUE(isValidUtf8(outcome.out)) << what;
+    // Messages quote files and answers with their control characters escaped.
+    EXPECT_EQ(std::count_if(outcome.err.begin(), outcome.err.end(),
+                            [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F; }),
+              0)
+        << what << "\n" << outcome.err;
     return outcome;
 }
 
@@ -70,7 +76,7 @@ TEST(HostileInput, GameFiles)
     const std::vector<std::string> contents = {
         "", std::string("\x00\xff\xfe\x01", 4), std::string(10 * 1024 * 1024, 'x'),
         "no commas at all\r\nstill none\r\n", "\"Kansas, City\",\"New York, NY\"\r\n",
-        "Caf\xe9,Montr\xe9\x61l\r\n",
+        "Caf\xe9,Montr\xe9\x61l\r\n", "\x1b[2J\x1b]0;title\x07,\x1b[32m\r\n",
         "\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2,x\r\n",
     };
     for (const std::string& content : contents) {
