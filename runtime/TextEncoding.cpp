@@ -173,6 +173,13 @@ DecodedText decodeBytes(std::string bytes)
 
 std::string decodeText(std::string bytes) { return decodeBytes(std::move(bytes)).text; }
 
+std::string standInFor(unsigned char byte)
+{
+    std::string standIn;
+    appendUtf8(standIn, kStrayBase + byte);
+    return standIn;
+}
+
 EncodedText encodeText(const std::string& text, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8)

@@ -34,6 +34,9 @@ struct EncodedText {
     std::string unwritable;
 };
 
+// The character that stands for a stray byte (0x80 to 0xFF) in the text.
+std::string standInFor(unsigned char byte);
+
 // The bytes that decodeBytes read as `text`: encodeText(decodeBytes(b)) is b.
 EncodedText encodeText(const std::string& text, TextEncoding encoding);
 // "Windows-1252".

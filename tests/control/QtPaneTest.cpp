@@ -69,6 +69,14 @@ TEST_F(QtPaneTest, OpenThenSaveKeepEveryByteOfAFile)
         Save_Click(click);
         EXPECT_EQ(readFile("out.txt"), text);
     }
+    // A stray byte shows as the engine shows a byte that fits no character.
+    pane.widget()->grab();
+    for (const auto& [byte, shown] : {std::pair<unsigned char, std::string>{0x96, "x96"}, {0xFF, "xFF"}}) {
+        char representation[8] = {};
+        static_cast<Sci*>(pane.widget())
+            ->SendScintilla(Sci::SCI_GETREPRESENTATION, standInFor(byte).c_str(), representation);
+        EXPECT_EQ(representation, shown);
+    }
 }
 
 TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionAndALineIsSelectedByItsNumberFromOne)
