@@ -1,169 +1,32 @@
 #include "AtomicFile.h"
 
 #include "FileAttributes.h"
+#include "FileDescriptors.h"
 #include "InterruptCleanup.h"
 
-#include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { close(); }
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept
-    {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-        return *this;
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // The error of the close, 0 when it went well.
-    int close()
-    {
-        const int error = fd_ >= 0 && ::close(fd_) != 0 ? errno : 0;
-        fd_ = -1;
-        return error;
-    }
-
-private:
-    int fd_;
-};
-
 FileResult written() { return {true, {}}; }
 FileResult failure(int error) { return {false, std::strerror(error)}; }
 FileResult refusal(std::string reason) { return {false, std::move(reason)}; }
-
-// The folder a path names its file in, open, and the file's own name there.
-struct Place {
-    std::string folderPath; // "" for the working directory, else ending in "/"
-    Descriptor folder;
-    std::string name;
-};
-
-std::optional<Place> placeOf(const std::string& path, int& error)
+// A file written in place needs a copy of its old bytes first.
+FileResult noCopy(int error)
 {
-    Place place;
-    const auto slash = path.rfind('/');
-    if (slash != std::string::npos)
-        place.folderPath = path.substr(0, slash + 1);
-    place.name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    const char* folder = place.folderPath.empty() ? "." : place.folderPath.c_str();
-    place.folder = Descriptor(::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    // A folder the user may only pass through still takes new names.
-    if (!place.folder.valid() && errno == EACCES)
-        place.folder = Descriptor(::open(folder, O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!place.folder.valid()) {
-        error = errno;
-        return std::nullopt;
-    }
-    return place;
+    return refusal(std::string("no copy of its old text could be kept beside it: ") + std::strerror(error));
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-// So that a rename or a removal survives a power cut; a folder that cannot
-// be synced changes nothing for the file.
-void syncFolder(const Place& place) { ::fsync(place.folder.get()); }
-
-bool writeAll(int fd, const std::string& bytes, off_t offset)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = offset < 0 ? ::write(fd, bytes.data() + done, bytes.size() - done)
-                                         : ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                                    offset + static_cast<off_t>(done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0) {
-            if (wrote == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    return true;
-}
-
-// Copies the first `size` bytes of one open file into another, from the start.
-bool copyBytes(int from, int to, off_t size)
-{
-    char buffer[65536];
-    for (off_t offset = 0; offset < size;) {
-        const ssize_t got = ::pread(from, buffer, static_cast<std::size_t>(std::min<off_t>(sizeof buffer, size - offset)),
-                                    offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            if (got == 0)
-                errno = EIO; // the file shrank meanwhile
-            return false;
-        }
-        if (!writeAll(to, std::string(buffer, static_cast<std::size_t>(got)), offset))
-            return false;
-        offset += got;
-    }
-    return true;
-}
-
-// The whole content of an open file, up to the largest text a file may hold.
-std::optional<std::string> contentOf(int fd, const struct stat& info, std::string& reason)
-{
-    if (static_cast<std::uint64_t>(info.st_size) > kLargestTextBytes) {
-        reason = "the file is larger than " + std::to_string(kLargestTextBytes >> 20) + " MiB";
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            reason = std::strerror(got == 0 ? EIO : errno);
-            return std::nullopt;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return bytes;
-}
-
-// A new, empty file beside the target, named after it and hidden. A file
-// that takes the old one's place starts private and takes its permissions
-// later; a new file gets what the umask or the folder's default ACL gives.
-struct Temporary {
-    Descriptor fd;
-    std::string name;
-};
-
-std::optional<Temporary> createTemporary(const Place& place, mode_t mode)
-{
-    static std::atomic<unsigned> counter{0};
-    Temporary temporary;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary.name = "." + place.name.substr(0, 200) + "." + std::to_string(::getpid()) + "-"
-                         + std::to_string(counter++);
-        temporary.fd = Descriptor(
-            ::openat(place.folder.get(), temporary.name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-        if (temporary.fd.valid())
-            return temporary;
-        if (errno != EEXIST)
-            return std::nullopt;
-    }
-    return std::nullopt;
-}
 
 void removeTemporary(const Place& place, const Temporary& temporary, InterruptCleanup& cleanup)
 {
@@ -175,7 +38,7 @@ void removeTemporary(const Place& place, const Temporary& temporary, InterruptCl
 int fillAndClose(Temporary& temporary, const std::string& bytes)
 {
     int error = 0;
-    if (!writeAll(temporary.fd.get(), bytes, -1) || ::fsync(temporary.fd.get()) != 0)
+    if (!writeAll(temporary.fd.get(), bytes.data(), bytes.size(), -1) || ::fsync(temporary.fd.get()) != 0)
         error = errno;
     const int closed = temporary.fd.close();
     return error != 0 ? error : closed;
@@ -254,7 +117,7 @@ Outcome writeInPlace(const Place& place, int fd, const struct stat& info, const 
     if (info.st_size > 0) {
         copy = createTemporary(place, 0600);
         if (!copy)
-            return done(refusal(std::string("no copy of its old text could be kept beside it: ") + std::strerror(errno)));
+            return done(noCopy(errno));
         cleanup.removeOnSignal(place.folder.get(), copy->name);
         if (!copyBytes(fd, copy->fd.get(), info.st_size) || ::fsync(copy->fd.get()) != 0) {
             const int error = errno;
@@ -273,7 +136,7 @@ Outcome writeInPlace(const Place& place, int fd, const struct stat& info, const 
         return done(failure(error));
     }
     cleanup.holdSignals();
-    if (writeAll(fd, bytes, 0) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0) {
+    if (writeAll(fd, bytes.data(), bytes.size(), 0) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0) {
         if (copy) {
             removeTemporary(place, *copy, cleanup);
             syncFolder(place);
@@ -293,14 +156,19 @@ Outcome writeInPlace(const Place& place, int fd, const struct stat& info, const 
                         + copy->name + "\""));
 }
 
-Descriptor openForWriting(const std::string& path, int flags)
+struct Opened {
+    Descriptor fd;
+    bool readable = true;
+};
+
+Opened openForWriting(const std::string& path, int flags)
 {
     const int common = O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags;
-    Descriptor fd(::open(path.c_str(), O_RDWR | common, 0666));
+    Opened opened{Descriptor(::open(path.c_str(), O_RDWR | common, 0666))};
     // A file the user may write but not read can still be replaced.
-    if (!fd.valid() && errno == EACCES)
-        fd = Descriptor(::open(path.c_str(), O_WRONLY | common, 0666));
-    return fd;
+    if (!opened.fd.valid() && errno == EACCES)
+        opened = {Descriptor(::open(path.c_str(), O_WRONLY | common, 0666)), false};
+    return opened;
 }
 
 Outcome writeOnce(const std::string& path, const Place& place, const std::string& bytes, const OldFileCheck& check,
@@ -310,28 +178,31 @@ Outcome writeOnce(const std::string& path, const Place& place, const std::string
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
         return done(refusal(notRegularReason(info.st_mode)));
-    Descriptor fd = openForWriting(path, 0);
-    if (!fd.valid() && errno == ENOENT) {
+    Opened opened = openForWriting(path, 0);
+    if (!opened.fd.valid() && errno == ENOENT) {
         struct stat link {};
         if (::fstatat(place.folder.get(), place.name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0)
             return errno == ENOENT ? writeNewFile(place, bytes, cleanup) : done(failure(errno));
         if (!S_ISLNK(link.st_mode))
             return tryAgain();
         // A link to no file: the file it names is made, where the kernel lets it.
-        fd = openForWriting(path, O_CREAT);
+        opened = openForWriting(path, O_CREAT);
     }
-    if (!fd.valid())
+    const int fd = opened.fd.get();
+    if (fd < 0)
         return done(refusal(openFailure(path, errno)));
-    if (::fstat(fd.get(), &info) != 0)
+    if (::fstat(fd, &info) != 0)
         return done(failure(errno));
     if (!S_ISREG(info.st_mode))
         return done(refusal(notRegularReason(info.st_mode)));
-    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (check) {
+        if (static_cast<std::uint64_t>(info.st_size) > kLargestTextBytes)
+            return done(refusal(tooLargeReason(kLargestTextBytes)));
         std::string reason;
-        const auto old = contentOf(fd.get(), info, reason);
+        const auto old = opened.readable ? contentOf(fd, info, reason) : std::nullopt;
         if (!old)
-            return done(refusal(reason));
+            return done(refusal(opened.readable ? reason : std::strerror(EACCES)));
         if (auto refused = check(*old))
             return done(refusal(std::move(*refused)));
     }
@@ -343,9 +214,11 @@ Outcome writeOnce(const std::string& path, const Place& place, const std::string
     if (!linked && !sameFile(name, info))
         return tryAgain();
     if (!linked && info.st_nlink == 1)
-        if (auto replaced = replaceByRename(place, fd.get(), info, bytes, cleanup))
+        if (auto replaced = replaceByRename(place, fd, info, bytes, cleanup))
             return std::move(*replaced);
-    return writeInPlace(place, fd.get(), info, bytes, cleanup);
+    if (!opened.readable && info.st_size > 0)
+        return done(noCopy(EACCES));
+    return writeInPlace(place, fd, info, bytes, cleanup);
 }
 
 } // namespace
@@ -354,10 +227,9 @@ FileResult writeFileBytes(const std::string& path, const std::string& bytes, con
 {
     if (path.empty())
         return failure(ENOENT);
-    int error = 0;
-    const auto place = placeOf(path, error);
+    const auto place = placeOf(path);
     if (!place)
-        return failure(error);
+        return failure(errno);
     InterruptCleanup cleanup;
     // Another process may change the name between the steps; each try
     // starts again from the name as it then is.

@@ -10,11 +10,6 @@
 
 namespace {
 
-std::string tooBigReason(std::size_t limit)
-{
-    return "the file is larger than " + std::to_string(limit >> 20) + " MiB";
-}
-
 void fail(std::string* error, const std::string& reason)
 {
     if (error)
@@ -27,11 +22,16 @@ std::string refusalFor(const struct stat& info, std::size_t limit)
     if (!S_ISREG(info.st_mode))
         return notRegularReason(info.st_mode);
     if (static_cast<std::uint64_t>(info.st_size) > limit)
-        return tooBigReason(limit);
+        return tooLargeReason(limit);
     return {};
 }
 
 } // namespace
+
+std::string tooLargeReason(std::size_t limit)
+{
+    return "the file is larger than " + std::to_string(limit >> 20) + " MiB";
+}
 
 std::string notRegularReason(unsigned mode)
 {
@@ -97,7 +97,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
         if (got == 0)
             break;
         if (bytes.size() + static_cast<std::size_t>(got) > limit) {
-            refusal = tooBigReason(limit);
+            refusal = tooLargeReason(limit);
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(got));

@@ -29,6 +29,8 @@ bool fileExists(const std::string& path);
 // Whether no file, folder or pipe of that name exists (a link to nothing
 // counts as missing: writing creates the file it points to).
 bool isMissing(const std::string& path);
+// "the file is larger than 64 MiB".
+std::string tooLargeReason(std::size_t limit);
 // Why an existing path that is not a regular file cannot be read or replaced
 // ("it is a named pipe, not a regular file").
 std::string notRegularReason(unsigned mode);
