@@ -35,9 +35,7 @@ Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::stri
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t defaults;
-    sigemptyset(&defaults);
-    for (const int signal : {SIGINT, SIGHUP, SIGTERM})
-        sigaddset(&defaults, signal);
+    sigfillset(&defaults);
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;

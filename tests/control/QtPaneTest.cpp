@@ -71,12 +71,9 @@ TEST_F(QtPaneTest, OpenThenSaveKeepEveryByteOfAFile)
     }
     // A stray byte shows as the engine shows a byte that fits no character.
     pane.widget()->grab();
-    for (const auto& [byte, shown] : {std::pair<unsigned char, std::string>{0x96, "x96"}, {0xFF, "xFF"}}) {
-        char representation[8] = {};
-        static_cast<Sci*>(pane.widget())
-            ->SendScintilla(Sci::SCI_GETREPRESENTATION, standInFor(byte).c_str(), representation);
-        EXPECT_EQ(representation, shown);
-    }
+    char shown[8] = {};
+    static_cast<Sci*>(pane.widget())->SendScintilla(Sci::SCI_GETREPRESENTATION, standInFor(0x96).c_str(), shown);
+    EXPECT_STREQ(shown, "x96");
 }
 
 TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionAndALineIsSelectedByItsNumberFromOne)

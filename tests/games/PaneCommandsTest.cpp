@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 // The system's words, in the language of the locale the tests run under.
 static std::string noSuchFile() { return std::strerror(ENOENT); }
@@ -75,34 +76,29 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
 TEST(SaveClick, WritesBackTheEncodingTheFileWasOpenedIn)
 {
     const std::string latin1 = "K\xf6ln\r\n";
-    const struct {
-        const char* typed;
-        bool editFirst; // the help text replaces the opened file
-        std::string saved;
-        std::string message;
-    } cases[] = {
+    // what is typed, whether the help text replaced the file first, the bytes saved, the message
+    const std::tuple<const char*, bool, std::string, std::string> cases[] = {
         {"", false, latin1, ""},
         {"\xe2\x82\xac", false, latin1 + "\x80", ""},
         {"\xc5\x81", false, "K\xc3\xb6ln\r\n\xc5\x81",
          "[Save Combinations] \"out.txt\" is saved as UTF-8: \"\xc5\x81\" cannot be written in Windows-1252.\n"},
         {"\xc3\xb6", true, "\xc3\xb6", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [typed, editFirst, saved, message] : cases) {
         TempDirectory dir;
         writeFile("in.txt", latin1);
         ScriptedClick click({"in.txt", "out.txt", "again.txt"});
         click.run(Open_Click);
-        if (c.editFirst)
+        if (editFirst)
             click.pane.setText("");
         click.pane.select(click.pane.text().size(), 0);
-        click.pane.setSelectionText(c.typed);
+        click.pane.setSelectionText(typed);
         click.run(Save_Click);
-        EXPECT_EQ(readFile("out.txt"), c.saved) << c.typed;
-        EXPECT_EQ(click.messages.str(), c.message) << c.typed;
         // Once saved as UTF-8, the text stays UTF-8 without a word.
         click.run(Save_Click);
-        EXPECT_EQ(readFile("again.txt"), c.saved) << c.typed;
-        EXPECT_EQ(click.messages.str(), c.message) << c.typed;
+        EXPECT_EQ(readFile("out.txt"), saved) << typed;
+        EXPECT_EQ(readFile("again.txt"), saved) << typed;
+        EXPECT_EQ(click.messages.str(), message) << typed;
     }
 }
 

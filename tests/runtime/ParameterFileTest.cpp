@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::vector<ParameterPrompt> kHorsePrompt = {
@@ -47,11 +49,8 @@ TEST(ParameterFile, IsWrittenOnlyWithTheAnswer)
 // are; the answer is written over a file of numbers and blanks only.
 TEST(ParameterFile, ReadsHandEditedFilesAndWritesOverNoneThatHoldsText)
 {
-    const struct {
-        std::string content;
-        std::vector<double> values;
-        bool holdsOnlyNumbers;
-    } cases[] = {
+    // the file, the values read, whether the answer may be written over it
+    const std::tuple<std::string, std::vector<double>, bool> cases[] = {
         {"10", {10, 0}, true},
         {" 53           42 \r\n", {53, 42}, true},
         {"1,2\r\n3", {3, 2}, true}, // the last complete set stands, a partial one overwrites
@@ -68,23 +67,22 @@ TEST(ParameterFile, ReadsHandEditedFilesAndWritesOverNoneThatHoldsText)
         {"\xef\xbb\xbf 8 \r\n", {7, 9}, false},
         {std::string("8\0", 2), {8, 0}, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [content, values, numbers] : cases) {
         TempDirectory dir;
-        writeFile("Game.INI", c.content);
+        writeFile("Game.INI", content);
         const ParameterFile file("Game.INI", {7, 9});
         std::string problem;
-        EXPECT_EQ(file.read(&problem), c.values) << c.content;
-        EXPECT_EQ(problem, "") << c.content;
-        EXPECT_EQ(readFile("Game.INI"), c.content);
-        EXPECT_EQ(holdsOnlyNumbers(c.content), c.holdsOnlyNumbers) << c.content;
+        EXPECT_EQ(file.read(&problem), values) << content;
+        EXPECT_EQ(problem, "") << content;
+        EXPECT_EQ(readFile("Game.INI"), content);
 
         std::ostringstream messages;
         ScriptedDialogs dialogs({}, messages);
         rememberAnswers(dialogs, file, {1, 2}, "Game");
-        EXPECT_EQ(readFile("Game.INI"), c.holdsOnlyNumbers ? " 1 " + std::string(11, ' ') + " 2 \r\n" : c.content);
-        EXPECT_EQ(messages.str(), c.holdsOnlyNumbers ? ""
-                                                     : "[Game] The answer could not be remembered in \"Game.INI\": it "
-                                                       "holds text other than numbers and is left as it is.\n");
+        EXPECT_EQ(readFile("Game.INI"), numbers ? " 1 " + std::string(11, ' ') + " 2 \r\n" : content);
+        EXPECT_EQ(messages.str(), numbers ? ""
+                                          : "[Game] The answer could not be remembered in \"Game.INI\": it holds "
+                                            "text other than numbers and is left as it is.\n");
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"Game.INI"});
     }
 }
@@ -95,15 +93,6 @@ TEST(ParameterFile, WritesValuesInPrintZonesOrOnSeparateLines)
     // " 49 " fills columns 1 to 4; blanks run to column 15, where " 6 " starts.
     EXPECT_EQ(ParameterFile("a", {1, 2, 3}).render({49, 6, 42}),
               " 49 " + std::string(10, ' ') + " 6 " + std::string(11, ' ') + " 42 \r\n");
-}
-
-TEST(ParameterFile, AnUnwritableDirectoryStillGivesTheDefaults)
-{
-    // A folder that does not exist cannot be written, not even by root.
-    TempDirectory dir;
-    const ParameterFile file("gone/Horses.INI", {8});
-    EXPECT_EQ(file.read(), std::vector<double>{8});
-    EXPECT_FALSE(file.write({8}).ok);
 }
 
 TEST(FieldReader, TextFieldsEndAtCommasUnlessQuoted)
