@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -180,10 +181,10 @@ std::string standInFor(unsigned char byte)
     return standIn;
 }
 
-EncodedText encodeText(const std::string& text, TextEncoding encoding)
+EncodedText encodeText(std::string text, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8)
-        return {text, {}};
+        return {std::move(text), {}};
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -197,7 +198,8 @@ EncodedText encodeText(const std::string& text, TextEncoding encoding)
         } else if (const auto b = c.length > 0 ? windows1252Byte(c.code) : std::nullopt) {
             bytes += *b;
         } else {
-            return {text, text.substr(i, length)};
+            std::string unwritable = text.substr(i, length);
+            return {std::move(text), std::move(unwritable)};
         }
         i += length;
     }

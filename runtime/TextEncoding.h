@@ -38,7 +38,7 @@ struct EncodedText {
 std::string standInFor(unsigned char byte);
 
 // The bytes that decodeBytes read as `text`: encodeText(decodeBytes(b)) is b.
-EncodedText encodeText(const std::string& text, TextEncoding encoding);
+EncodedText encodeText(std::string text, TextEncoding encoding);
 // "Windows-1252".
 const char* encodingName(TextEncoding encoding);
 
