@@ -11,6 +11,7 @@
 #include "ReportCsv.h"
 #include "ScriptedDialogs.h"
 #include "StartUp.h"
+#include "TextEncoding.h"
 #include "TextFile.h"
 
 #include <CLI/CLI.hpp>
@@ -116,7 +117,7 @@ bool writeResult(const char* title, const Result& result, std::ostream& err)
 {
     err << title << "\n";
     for (const std::string& line : result.lines())
-        err << line << "\n";
+        err << escapeControls(line) << "\n";
     return result.error.empty();
 }
 
@@ -124,7 +125,7 @@ bool writeFrequencies(const MemoryPane& pane, const LastReport& report, std::ost
 {
     const Frequencies frequencies = numberFrequencies(pane.text(), shownReport(report));
     if (!frequencies.error.empty()) {
-        err << "corvane: --frequencies: " << frequencies.error << "\n";
+        err << "corvane: --frequencies: " << escapeControls(frequencies.error) << "\n";
         return false;
     }
     err << frequencies.table();
@@ -146,7 +147,7 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         out << app.help();
         return 0;
     } catch (const CLI::ParseError& error) {
-        err << "corvane: " << error.what() << " (see corvane --help)\n";
+        err << "corvane: " << escapeControls(error.what()) << " (see corvane --help)\n";
         return 2;
     }
     const std::vector<std::string> rest = app.remaining();
@@ -156,7 +157,7 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const std::string& name = rest.front();
     if (!name.empty() && name[0] == '-') {
-        err << "corvane: unknown option " << name << " (see corvane --help)\n";
+        err << "corvane: unknown option " << escapeControls(name) << " (see corvane --help)\n";
         return 2;
     }
     const ButtonSpec* button = findButton(name);
@@ -166,11 +167,11 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 2;
     }
     if (!button && !operation) {
-        err << "corvane: unknown name \"" << name << "\" (see corvane --help)\n";
+        err << "corvane: unknown name \"" << escapeControls(name) << "\" (see corvane --help)\n";
         return 2;
     }
     if (!options.directory.empty() && ::chdir(options.directory.c_str()) != 0) {
-        err << "corvane: cannot work in " << options.directory << ": " << std::strerror(errno) << "\n";
+        err << "corvane: cannot work in " << escapeControls(options.directory) << ": " << std::strerror(errno) << "\n";
         return 2;
     }
 
@@ -179,7 +180,7 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         std::string reason;
         const auto bytes = readFileBytes(*options.history, &reason);
         if (!bytes) {
-            err << "corvane: cannot read " << *options.history << ": " << reason << "\n";
+            err << "corvane: cannot read " << escapeControls(*options.history) << ": " << reason << "\n";
             return 2;
         }
         history = decodeText(std::move(*bytes));
@@ -199,9 +200,12 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         else
             operation->run(click);
     } catch (const OverflowError& error) {
-        err << "corvane: " << (button ? button->name : operation->name) << ": " << error.what() << "\n";
+        err << "corvane: " << (button ? button->name : operation->name) << ": " << escapeControls(error.what()) << "\n";
         status = 1;
     }
+    // A Save that could not write fails the run, as its message says.
+    if (click.fileUnwritten)
+        status = 1;
     if (options.showSeed && click.report.seed)
         err << "[seed] " << roundTripText(*click.report.seed) << "\n";
     if (options.draw
@@ -218,7 +222,7 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (options.csv) {
         CsvReport csv = reportCsv(report, shownReport(click.report));
         if (!csv.error.empty()) {
-            err << "corvane: --csv: " << csv.error << "\n";
+            err << "corvane: --csv: " << escapeControls(csv.error) << "\n";
             return 1;
         }
         report = std::move(csv.text);

@@ -18,9 +18,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QVariant>
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -58,7 +60,7 @@ QFont surfaceFont(const char* family, double points)
 
 struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : label(new QLabel(control)), pane(control), dialogs(control), guard(control),
+        : owner(control), label(new QLabel(control)), pane(control), dialogs(control), guard(control),
           closeGuard(
               control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); }),
           menu({control, pane, dialogs, reports,
@@ -75,11 +77,19 @@ struct CorvaneGen7::Surface {
     void runClick(const std::function<void(ClickContext&)>& procedure)
     {
         guard.run([this, &procedure] {
-            ClickContext context{pane, dialogs, RandomSource::process(), clock, std::nullopt};
+            ClickContext context{pane, dialogs, RandomSource::process(), clock, fixedSeed()};
             procedure(context);
             if (context.report.shown)
                 reports.keep(context.report, pane.text());
         });
+    }
+
+    // A host, or a test, fixes every click's seed with the dynamic property
+    // "fixedSeed", as the runner's --seed does.
+    std::optional<double> fixedSeed() const
+    {
+        const QVariant seed = owner->property("fixedSeed");
+        return seed.isValid() ? std::optional<double>(seed.toDouble()) : std::nullopt;
     }
 
     // The banner and the grid keep their design-time places, centred over
@@ -97,6 +107,7 @@ struct CorvaneGen7::Surface {
                                             size.height() - kDesignPane.top() - kPaneBottomMargin));
     }
 
+    CorvaneGen7* owner;
     QLabel* label;
     std::vector<QPushButton*> buttons; // in the order of kButtons
     QtPane pane;

@@ -1,6 +1,8 @@
 #include "QtDialogs.h"
 
+#include "AtomicFile.h"
 #include "QtPane.h"
+#include "TextEncoding.h"
 #include "WorkProgress.h"
 
 #include <QApplication>
@@ -17,11 +19,15 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
 
 QString q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// What a box shows may quote a file: its control characters show escaped.
+QString shown(const std::string& text) { return q(escapeControls(text)); }
 
 std::string s(const QString& text)
 {
@@ -66,8 +72,8 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
                               const std::string& defaultText)
 {
     QInputDialog dialog(parent_);
-    dialog.setWindowTitle(q(title));
-    dialog.setLabelText(q(text));
+    dialog.setWindowTitle(shown(title));
+    dialog.setLabelText(shown(text));
     dialog.setTextValue(q(defaultText));
     PointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted)
@@ -78,10 +84,10 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
 void QtDialogs::message(const std::string& text, const std::string& title,
                         const std::string& details)
 {
-    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, shown(title), shown(text), QMessageBox::Ok, parent_);
     // The box then offers "Show Details..." with the detailed text.
     if (!details.empty())
-        box.setDetailedText(q(details));
+        box.setDetailedText(shown(details));
     PointerWhileAsking pointer;
     box.exec();
 }
@@ -133,13 +139,27 @@ PrintOutcome QtDialogs::printPane(Pane& pane)
             return {};
     }
     const QString file = printer.outputFileName();
-    const QString where = file.isEmpty() ? printer.printerName() : file;
-    if (!qtPane->print(printer))
-        return {PrintOutcome::Kind::Failed, "\"" + s(where) + "\" reported an error"};
+    if (file.isEmpty()) {
+        if (!qtPane->print(printer))
+            return {PrintOutcome::Kind::Failed, "\"" + s(printer.printerName()) + "\" reported an error"};
+        return {PrintOutcome::Kind::Printed, s(printer.printerName())};
+    }
+    // The printer would open the chosen name itself, and a pipe of that
+    // name would hold the window. It prints into a folder of its own; the
+    // file goes where the user said the way every file does.
+    QTemporaryDir scratch;
+    const QString printed = scratch.filePath(QStringLiteral("print.pdf"));
+    printer.setOutputFileName(printed);
+    if (!scratch.isValid() || !qtPane->print(printer))
+        return {PrintOutcome::Kind::Failed, "\"" + s(file) + "\" reported an error"};
+    std::string reason;
+    const auto bytes = readFileBytes(s(printed), &reason);
+    const FileResult written = bytes ? writeFileBytes(s(file), *bytes) : FileResult{false, reason};
+    if (!written.ok)
+        return {PrintOutcome::Kind::Failed, "\"" + s(file) + "\": " + written.error};
     // A file is not a sheet in a tray: the user is told where it went.
-    if (!file.isEmpty())
-        message("The text was printed to \"" + s(QDir::toNativeSeparators(file)) + "\".", "Print");
-    return {PrintOutcome::Kind::Printed, s(where)};
+    message("The text was printed to \"" + s(QDir::toNativeSeparators(file)) + "\".", "Print");
+    return {PrintOutcome::Kind::Printed, s(file)};
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)

@@ -1,6 +1,6 @@
 // Any bytes as a parameter file of one, two or three values: the reader
-// takes what it can, and what it writes back (15 digits) reads back and
-// writes the same again.
+// takes what it can, and what it writes back (15 digits) reads back, writes
+// the same again, and is a file a click may write over.
 #include "FieldReader.h"
 #include "ParameterFile.h"
 #include "AtomicFile.h"
@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeFileBytes(path, bytes);
     const std::size_t count = size % 3 + 1;
     const ParameterFile file(path, std::vector<double>(count, 8.0), count == 2 && size % 2 ? std::vector<std::size_t>{1, 1} : std::vector<std::size_t>{});
-    const std::vector<double> values = file.readOrCreate();
+    const std::vector<double> values = file.read();
     if (values.size() != count)
         std::abort();
     const std::string written = file.render(values);
     writeFileBytes(path, written);
-    if (file.render(file.readOrCreate()) != written)
+    if (!holdsOnlyNumbers(written) || !file.write(values).ok || file.render(file.read()) != written)
         std::abort();
 
     FieldReader reader(bytes);

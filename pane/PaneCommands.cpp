@@ -32,7 +32,9 @@ void Open_Click(ClickContext& click)
         click.dialogs.message(failure("Cannot open", *path, reason), kTitle);
         return;
     }
-    click.pane.setSelectionText(decodeText(std::move(*bytes)));
+    DecodedText decoded = decodeBytes(std::move(*bytes));
+    click.pane.setSelectionText(decoded.text);
+    click.pane.setEncoding(decoded.encoding);
     click.pane.setVisible(true);
     click.pane.setFocus();
 }
@@ -58,11 +60,22 @@ void Save_Click(ClickContext& click)
     const auto path = click.dialogs.saveFile({kTitle, "Corvane.Gen"});
     if (!path)
         return;
-    const FileResult saved = writeFileBytes(*path, click.pane.text());
-    if (saved.ok)
-        click.pane.markSaved();
-    else
+    // The bytes the file was opened from come back, but for a character
+    // typed since that its encoding cannot hold: the text is then UTF-8.
+    const EncodedText encoded = encodeText(click.pane.text(), click.pane.encoding());
+    const FileResult saved = writeFileBytes(*path, encoded.bytes);
+    if (!saved.ok) {
+        click.fileUnwritten = true;
         click.dialogs.message(failure("Cannot save", *path, saved.error), kTitle);
+        return;
+    }
+    click.pane.markSaved();
+    if (encoded.unwritable.empty())
+        return;
+    click.dialogs.message("\"" + *path + "\" is saved as UTF-8: \"" + encoded.unwritable + "\" cannot be written in "
+                              + encodingName(click.pane.encoding()) + ".",
+                          kTitle);
+    click.pane.setEncoding(TextEncoding::Utf8);
 }
 
 void Print_Click(ClickContext& click)

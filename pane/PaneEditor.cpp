@@ -1,6 +1,7 @@
 #include "PaneEditor.h"
 
 #include "PaneStyles.h"
+#include "TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,6 +39,26 @@ PaneEditor::PaneEditor(QWidget* parent) : QsciScintilla(parent)
     // very long lines does not lay them out again.
     SendScintilla(SCI_SETLAYOUTCACHE, static_cast<long>(SC_CACHE_PAGE));
     setFocusPolicy(Qt::StrongFocus);
+}
+
+// The engine forgets these whenever a document's code page is set, which
+// the pane does for each new document: they are checked before each paint.
+void PaneEditor::showStrayBytes()
+{
+    char shown[8] = {};
+    SendScintilla(SCI_GETREPRESENTATION, standInFor(0xFF).c_str(), shown);
+    if (shown[0] != '\0')
+        return;
+    for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+        const QByteArray value = "x" + QByteArray::number(byte, 16).toUpper();
+        SendScintilla(SCI_SETREPRESENTATION, standInFor(static_cast<unsigned char>(byte)).c_str(), value.constData());
+    }
+}
+
+void PaneEditor::paintEvent(QPaintEvent* event)
+{
+    showStrayBytes();
+    QsciScintilla::paintEvent(event);
 }
 
 void PaneEditor::undo()

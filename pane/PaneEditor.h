@@ -31,10 +31,14 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // A stray byte of an opened file (TextEncoding.h) shows as the engine
+    // shows a byte that fits no character: its value in a box ("x96").
+    void showStrayBytes();
     // Long lines alternate between a style and its twin at every word.
     void styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style);
     // New lines typed or pasted end as the caret's line does.

@@ -99,6 +99,7 @@ std::string QtPane::text() const
 
 void QtPane::setText(const std::string& text)
 {
+    encoding_ = TextEncoding::Utf8;
     beginCommandChange();
     emptyForCommand();
     insertFormat_ = {};

@@ -1,126 +1,242 @@
 #include "AtomicFile.h"
 
-#include <atomic>
+#include "FileAttributes.h"
+#include "FileDescriptors.h"
+#include "InterruptCleanup.h"
+
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
+FileResult written() { return {true, {}}; }
 FileResult failure(int error) { return {false, std::strerror(error)}; }
-
-// "dir/name" gives "dir/", "name" gives "".
-std::string folderOf(const std::string& path)
+FileResult refusal(std::string reason) { return {false, std::move(reason)}; }
+// A file written in place needs a copy of its old bytes first.
+FileResult noCopy(int error)
 {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    return refusal(std::string("no copy of its old text could be kept beside it: ") + std::strerror(error));
 }
 
-// The file a chain of links ends at (the path itself when it is no link).
-bool followLinks(std::string& path, int& error)
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+void removeTemporary(const Place& place, const Temporary& temporary, InterruptCleanup& cleanup)
 {
-    for (int depth = 0; depth < 40; ++depth) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return true;
-        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0 || static_cast<std::size_t>(length) >= target.size()) {
-            error = length < 0 ? errno : ENAMETOOLONG;
-            return false;
+    ::unlinkat(place.folder.get(), temporary.name.c_str(), 0);
+    cleanup.forget();
+}
+
+// Writes, flushes and closes; the error, or 0.
+int fillAndClose(Temporary& temporary, const std::string& bytes)
+{
+    int error = 0;
+    if (!writeAll(temporary.fd.get(), bytes.data(), bytes.size(), -1) || ::fsync(temporary.fd.get()) != 0)
+        error = errno;
+    const int closed = temporary.fd.close();
+    return error != 0 ? error : closed;
+}
+
+enum class Step { Done, TryAgain };
+
+struct Outcome {
+    Step step = Step::Done;
+    FileResult result;
+};
+
+Outcome done(FileResult result) { return {Step::Done, std::move(result)}; }
+Outcome tryAgain() { return {Step::TryAgain, {}}; }
+
+// No file of that name: the new one appears whole, and never over a file
+// that another process made meanwhile.
+Outcome writeNewFile(const Place& place, const std::string& bytes, InterruptCleanup& cleanup)
+{
+    auto temporary = createTemporary(place, 0666);
+    if (!temporary)
+        return done(failure(errno));
+    cleanup.removeOnSignal(place.folder.get(), temporary->name);
+    int error = fillAndClose(*temporary, bytes);
+    const int folder = place.folder.get();
+    if (error == 0 && ::renameat2(folder, temporary->name.c_str(), folder, place.name.c_str(), RENAME_NOREPLACE) != 0) {
+        error = errno;
+        // File systems that cannot rename without replacing can still link.
+        if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
+            error = ::linkat(folder, temporary->name.c_str(), folder, place.name.c_str(), 0) == 0 ? 0 : errno;
+            if (error == EPERM || error == ENOTSUP)
+                error = ::renameat(folder, temporary->name.c_str(), folder, place.name.c_str()) == 0 ? 0 : errno;
         }
-        target.resize(static_cast<std::size_t>(length));
-        path = target[0] == '/' ? target : folderOf(path) + target;
     }
-    error = ELOOP;
-    return false;
+    removeTemporary(place, *temporary, cleanup); // nothing left when renamed
+    if (error == EEXIST)
+        return tryAgain();
+    if (error != 0)
+        return done(failure(error));
+    syncFolder(place);
+    return done(written());
 }
 
-// A new, empty file beside the target, named after it and hidden; the
-// process's umask applies to it as to any new file.
-int createTemporary(const std::string& target, std::string& name)
+// The old file keeps its place; a temporary file that cannot take all it
+// has gives no result, and the file is written in place.
+std::optional<Outcome> replaceByRename(const Place& place, int old, const struct stat& info, const std::string& bytes,
+                                       InterruptCleanup& cleanup)
 {
-    static std::atomic<unsigned> counter{0};
-    const auto slash = target.rfind('/');
-    const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folderOf(target) + "." + base + "." + std::to_string(::getpid()) + "-"
-               + std::to_string(counter++);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+    auto temporary = createTemporary(place, 0600);
+    if (!temporary)
+        return std::nullopt;
+    cleanup.removeOnSignal(place.folder.get(), temporary->name);
+    if (!takeAttributes(old, info, temporary->fd.get())) {
+        removeTemporary(place, *temporary, cleanup);
+        return std::nullopt;
     }
-    return -1;
+    int error = fillAndClose(*temporary, bytes);
+    if (error == 0
+        && ::renameat(place.folder.get(), temporary->name.c_str(), place.folder.get(), place.name.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        removeTemporary(place, *temporary, cleanup);
+        return done(failure(error));
+    }
+    cleanup.forget();
+    syncFolder(place);
+    return done(written());
 }
 
-bool writeAll(int fd, const std::string& bytes)
+// Overwrites the open file itself. Its old bytes are first copied beside
+// it and flushed, so that whatever happens they are on the disk somewhere.
+Outcome writeInPlace(const Place& place, int fd, const struct stat& info, const std::string& bytes,
+                     InterruptCleanup& cleanup)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0) {
-            if (wrote == 0)
-                errno = ENOSPC;
-            return false;
+    std::optional<Temporary> copy;
+    if (info.st_size > 0) {
+        copy = createTemporary(place, 0600);
+        if (!copy)
+            return done(noCopy(errno));
+        cleanup.removeOnSignal(place.folder.get(), copy->name);
+        if (!copyBytes(fd, copy->fd.get(), info.st_size) || ::fsync(copy->fd.get()) != 0) {
+            const int error = errno;
+            removeTemporary(place, *copy, cleanup);
+            return done(failure(error));
         }
-        done += static_cast<std::size_t>(wrote);
     }
-    return true;
+    // Room for a longer text is taken before the first byte changes, so a
+    // full disk stops the write while the file is still whole.
+    if (static_cast<off_t>(bytes.size()) > info.st_size
+        && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0
+        && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)) {
+        const int error = errno;
+        if (copy)
+            removeTemporary(place, *copy, cleanup);
+        return done(failure(error));
+    }
+    cleanup.holdSignals();
+    if (writeAll(fd, bytes.data(), bytes.size(), 0) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0) {
+        if (copy) {
+            removeTemporary(place, *copy, cleanup);
+            syncFolder(place);
+        }
+        return done(written());
+    }
+    const int error = errno;
+    const bool restored = (!copy || copyBytes(copy->fd.get(), fd, info.st_size))
+        && ::ftruncate(fd, info.st_size) == 0 && ::fsync(fd) == 0;
+    if (!copy || restored) {
+        if (copy)
+            removeTemporary(place, *copy, cleanup);
+        return done(failure(error));
+    }
+    cleanup.forget();
+    return done(refusal(std::string(std::strerror(error)) + "; its old text is kept in \"" + place.folderPath
+                        + copy->name + "\""));
 }
 
-// So that the rename itself survives a power cut; a folder that cannot be
-// synced changes nothing for the file.
-void syncFolder(const std::string& target)
+struct Opened {
+    Descriptor fd;
+    bool readable = true;
+};
+
+Opened openForWriting(const std::string& path, int flags)
 {
-    const std::string folder = folderOf(target);
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    const int common = O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags;
+    Opened opened{Descriptor(::open(path.c_str(), O_RDWR | common, 0666))};
+    // A file the user may write but not read can still be replaced.
+    if (!opened.fd.valid() && errno == EACCES)
+        opened = {Descriptor(::open(path.c_str(), O_WRONLY | common, 0666)), false};
+    return opened;
+}
+
+Outcome writeOnce(const std::string& path, const Place& place, const std::string& bytes, const OldFileCheck& check,
+                  InterruptCleanup& cleanup)
+{
+    // Known kinds are refused before an open could wake a device.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return done(refusal(notRegularReason(info.st_mode)));
+    Opened opened = openForWriting(path, 0);
+    if (!opened.fd.valid() && errno == ENOENT) {
+        struct stat link {};
+        if (::fstatat(place.folder.get(), place.name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno == ENOENT ? writeNewFile(place, bytes, cleanup) : done(failure(errno));
+        if (!S_ISLNK(link.st_mode))
+            return tryAgain();
+        // A link to no file: the file it names is made, where the kernel lets it.
+        opened = openForWriting(path, O_CREAT);
     }
+    const int fd = opened.fd.get();
+    if (fd < 0)
+        return done(refusal(openFailure(path, errno)));
+    if (::fstat(fd, &info) != 0)
+        return done(failure(errno));
+    if (!S_ISREG(info.st_mode))
+        return done(refusal(notRegularReason(info.st_mode)));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (check) {
+        if (static_cast<std::uint64_t>(info.st_size) > kLargestTextBytes)
+            return done(refusal(tooLargeReason(kLargestTextBytes)));
+        std::string reason;
+        const auto old = opened.readable ? contentOf(fd, info, reason) : std::nullopt;
+        if (!old)
+            return done(refusal(opened.readable ? reason : std::strerror(EACCES)));
+        if (auto refused = check(*old))
+            return done(refusal(std::move(*refused)));
+    }
+    struct stat name {};
+    if (::fstatat(place.folder.get(), place.name.c_str(), &name, AT_SYMLINK_NOFOLLOW) != 0)
+        return tryAgain();
+    // A rename would put a file where the link is, or part a hard link.
+    const bool linked = S_ISLNK(name.st_mode);
+    if (!linked && !sameFile(name, info))
+        return tryAgain();
+    if (!linked && info.st_nlink == 1)
+        if (auto replaced = replaceByRename(place, fd, info, bytes, cleanup))
+            return std::move(*replaced);
+    if (!opened.readable && info.st_size > 0)
+        return done(noCopy(EACCES));
+    return writeInPlace(place, fd, info, bytes, cleanup);
 }
 
 } // namespace
 
-FileResult writeFileBytes(const std::string& path, const std::string& bytes)
+FileResult writeFileBytes(const std::string& path, const std::string& bytes, const OldFileCheck& check)
 {
-    std::string target = path;
-    int error = 0;
     if (path.empty())
         return failure(ENOENT);
-    if (!followLinks(target, error))
-        return failure(error);
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (!exists && errno != ENOENT)
+    const auto place = placeOf(path);
+    if (!place)
         return failure(errno);
-    if (exists && !S_ISREG(existing.st_mode))
-        return {false, notRegularReason(existing.st_mode)};
-    // Renaming would replace a file the user made read-only.
-    if (exists && ::access(target.c_str(), W_OK) != 0)
-        return failure(errno);
-
-    std::string temporary;
-    const int fd = createTemporary(target, temporary);
-    if (fd < 0)
-        return failure(errno);
-    error = 0;
-    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
-        error = errno;
-    else if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return failure(error);
+    InterruptCleanup cleanup;
+    // Another process may change the name between the steps; each try
+    // starts again from the name as it then is.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        Outcome outcome = writeOnce(path, *place, bytes, check, cleanup);
+        if (outcome.step == Step::Done)
+            return outcome.result;
     }
-    syncFolder(target);
-    return {true, {}};
+    return refusal("it kept changing while it was written");
 }

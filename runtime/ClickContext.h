@@ -24,6 +24,9 @@ struct ClickContext {
     // What the click made: its values and seed (the procedures fill them)
     // and whether a report reached the pane.
     LastReport report = {};
+    // A file the user chose (Save, an export) could not be written: the
+    // runner's exit status says so.
+    bool fileUnwritten = false;
 
     // seed = TheSeeder; Reseed(seed). Returns the seed, which the report keeps.
     double reseed();

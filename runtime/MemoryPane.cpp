@@ -5,6 +5,7 @@
 void MemoryPane::setText(const std::string& text)
 {
     text_ = text;
+    encoding_ = TextEncoding::Utf8;
     caret_ = 0;
     selectionBytes_ = 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <cstdint>
 #include <string>
 
@@ -16,6 +18,8 @@ struct FontChoice {
 
 // The output pane. Texts are UTF-8 and keep their own line ends (CR LF for
 // reports, LF for help texts): text() gives back exactly what was put in.
+// The pane also keeps how a file's bytes became its text, so that Save
+// writes them back the same.
 class Pane {
 public:
     virtual ~Pane() = default;
@@ -45,4 +49,12 @@ public:
     virtual void setFocus() = 0;
     // The text was written to a file: the user's edits so far are safe.
     virtual void markSaved() = 0;
+
+    // The encoding of the file Open read the text from; setText makes it
+    // UTF-8 again.
+    TextEncoding encoding() const { return encoding_; }
+    void setEncoding(TextEncoding encoding) { encoding_ = encoding; }
+
+protected:
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };

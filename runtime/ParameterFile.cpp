@@ -8,7 +8,58 @@
 #include "PrintWriter.h"
 #include "TextFunctions.h"
 
+#include <string_view>
 #include <utility>
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number as the print statement writes it or a hand may type it:
+// [sign] digits [. digits] [E|D [sign] digits], the digits on either side
+// of the point optional but not both.
+bool looksLikeNumber(std::string_view field)
+{
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < field.size() && isDigit(field[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < field.size() && field[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < field.size() && (field[i] == 'E' || field[i] == 'e' || field[i] == 'D' || field[i] == 'd')) {
+        ++i;
+        if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == field.size();
+}
+
+} // namespace
+
+bool holdsOnlyNumbers(std::string_view text)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && std::string_view(" \t\r\n,").find(text[i]) == std::string_view::npos)
+            continue;
+        if (i > start && !looksLikeNumber(text.substr(start, i - start)))
+            return false;
+        start = i + 1;
+    }
+    return true;
+}
 
 ParameterFile::ParameterFile(std::string fileName, std::vector<double> defaults,
                              std::vector<std::size_t> valuesPerLine)
@@ -19,27 +70,22 @@ ParameterFile::ParameterFile(std::string fileName, std::vector<double> defaults,
         valuesPerLine_.push_back(defaults_.size());
 }
 
-std::vector<double> ParameterFile::readOrCreate(std::string* problem) const
+std::vector<double> ParameterFile::read(std::string* problem) const
 {
-    std::string bytes;
-    if (!isMissing(fileName_)) {
-        auto read = readFileBytes(fileName_, problem, kLargestTextBytes);
-        if (!read)
-            return defaults_;
-        bytes = std::move(*read);
-    }
+    if (isMissing(fileName_))
+        return defaults_;
+    const auto bytes = readFileBytes(fileName_, problem, kLargestTextBytes);
+    if (!bytes)
+        return defaults_;
     std::vector<double> values(defaults_.size(), 0.0);
-    FieldReader reader(bytes);
+    FieldReader reader(*bytes);
     bool usable = !reader.atEnd();
     for (std::size_t i = 0; usable && !reader.atEnd(); i = (i + 1) % values.size()) {
         const auto value = reader.readNumber();
         usable = value.has_value();
         values[i] = value.value_or(0.0);
     }
-    if (usable)
-        return values;
-    write(defaults_); // a directory we cannot write to just skips this
-    return defaults_;
+    return usable ? values : defaults_;
 }
 
 std::string ParameterFile::render(const std::vector<double>& values) const
@@ -59,7 +105,11 @@ std::string ParameterFile::render(const std::vector<double>& values) const
 
 FileResult ParameterFile::write(const std::vector<double>& values) const
 {
-    return writeFileBytes(fileName_, render(values));
+    return writeFileBytes(fileName_, render(values), [](const std::string& old) -> std::optional<std::string> {
+        if (holdsOnlyNumbers(old))
+            return std::nullopt;
+        return "it holds text other than numbers and is left as it is";
+    });
 }
 
 void rememberAnswers(Dialogs& dialogs, const ParameterFile& file, const std::vector<double>& values,
@@ -82,7 +132,7 @@ std::optional<std::vector<double>> askParameters(Dialogs& dialogs, const Paramet
                                                  const AnswerCheck& check)
 {
     std::string problem;
-    std::vector<double> values = file.readOrCreate(&problem);
+    std::vector<double> values = file.read(&problem);
     if (!problem.empty())
         dialogs.message("Cannot read \"" + file.fileName() + "\": " + problem + ".", prompts.front().title);
     for (std::size_t i = 0; i < prompts.size() && i < values.size(); ++i) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Dialogs;
@@ -20,15 +21,14 @@ public:
     ParameterFile(std::string fileName, std::vector<double> defaults,
                   std::vector<std::size_t> valuesPerLine = {});
 
-    // The remembered values. A missing file is created at once with the
-    // defaults, so it exists even when the user then cancels; so is a file
-    // that holds no number where a value is expected (an empty one, say),
-    // which would otherwise refuse every answer. Values are read in order,
-    // the last complete set standing; values a short file lacks stay 0. A
-    // file that exists but cannot be read (a pipe, a folder) leaves the
-    // defaults, and *problem says why.
-    std::vector<double> readOrCreate(std::string* problem = nullptr) const;
-    // Replaces the file as a whole (AtomicFile.h).
+    // The remembered values; the defaults when the file is missing, empty
+    // or holds no number where a value is expected. Reading never writes.
+    // Values are read in order, the last complete set standing; values a
+    // short file lacks stay 0. A file that exists but cannot be read (a
+    // pipe, a folder) leaves the defaults, and *problem says why.
+    std::vector<double> read(std::string* problem = nullptr) const;
+    // Replaces the file as a whole (AtomicFile.h); a file that holds more
+    // than numbers is no parameter file and is refused.
     FileResult write(const std::vector<double>& values) const;
 
     const std::string& fileName() const { return fileName_; }
@@ -39,6 +39,11 @@ private:
     std::vector<double> defaults_;
     std::vector<std::size_t> valuesPerLine_;
 };
+
+// Whether a text could be a parameter file: numbers between blanks, commas
+// and line ends, or nothing. Any other file keeps its place: a click never
+// writes over it.
+bool holdsOnlyNumbers(std::string_view text);
 
 struct ParameterPrompt {
     std::string text;
@@ -54,8 +59,8 @@ using AnswerCheck =
 std::optional<double> keepRememberedWhenNotPositive(std::size_t index, double answer,
                                                     double remembered);
 
-// Reads the file's remembered values (a file that cannot be read is named in
-// a message, under the first prompt's title), then prompts each value in turn
+// Reads the file's remembered values, writing nothing (a file that cannot be
+// read is named in a message, under the first prompt's title), then prompts each value in turn
 // with Str of its remembered value as the default text; Cancel, an empty or
 // non-numeric answer reads as 0. Gives no values when a check ends the
 // command. The caller rewrites the file.
@@ -63,9 +68,9 @@ std::optional<std::vector<double>> askParameters(Dialogs& dialogs, const Paramet
                                                  const std::vector<ParameterPrompt>& prompts,
                                                  const AnswerCheck& check);
 
-// Rewrites the file with the final values; when that fails, a message says
-// that the answer could not be remembered, naming the file and the reason,
-// and the click goes on.
+// Rewrites the file with the final values, the one time a click writes it;
+// when that fails, a message says that the answer could not be remembered,
+// naming the file and the reason, and the click goes on.
 void rememberAnswers(Dialogs& dialogs, const ParameterFile& file, const std::vector<double>& values,
                      const std::string& title);
 

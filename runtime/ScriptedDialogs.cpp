@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 
+#include "TextEncoding.h"
 #include "TextFunctions.h"
 
 #include <iostream>
@@ -28,8 +29,8 @@ std::string ScriptedDialogs::prompt(const std::string& text, const std::string& 
         return *answer;
     if (!askTerminal_)
         return defaultText;
-    std::cerr << "[" << title << "] " << text << "\n  (Enter keeps [" << defaultText
-              << "], end of input cancels): " << std::flush;
+    std::cerr << "[" << escapeControls(title) << "] " << escapeControls(text) << "\n  (Enter keeps ["
+              << escapeControls(defaultText) << "], end of input cancels): " << std::flush;
     std::string line;
     if (!std::getline(std::cin, line))
         return "";
@@ -40,9 +41,9 @@ void ScriptedDialogs::message(const std::string& text, const std::string& title,
                               const std::string& details)
 {
     shown_.push_back({"message", text, title, {}, details});
-    messages_ << "[" << title << "] " << text << "\n";
+    messages_ << "[" << escapeControls(title) << "] " << escapeControls(text) << "\n";
     if (writeDetails && !details.empty())
-        messages_ << "[" << title << " details]\n" << details;
+        messages_ << "[" << escapeControls(title) << " details]\n" << escapeControls(details);
 }
 
 std::optional<std::string> ScriptedDialogs::fileAnswer(const char* kind,

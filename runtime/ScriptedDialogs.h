@@ -11,7 +11,8 @@
 // next answer in turn. Out of answers, a prompt takes its default text (or,
 // when asked to, reads a line from the terminal) and a file dialog cancels.
 // Message boxes are written to a stream as "[title] text"; their details,
-// when asked for, follow as "[title details]" and the detailed lines.
+// when asked for, follow as "[title details]" and the detailed lines. What
+// they show has its control characters escaped (escapeControls).
 class ScriptedDialogs : public Dialogs {
 public:
     ScriptedDialogs(std::vector<std::string> answers, std::ostream& messages,

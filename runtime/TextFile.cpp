@@ -10,11 +10,6 @@
 
 namespace {
 
-std::string tooBigReason(std::size_t limit)
-{
-    return "the file is larger than " + std::to_string(limit >> 20) + " MiB";
-}
-
 void fail(std::string* error, const std::string& reason)
 {
     if (error)
@@ -27,11 +22,16 @@ std::string refusalFor(const struct stat& info, std::size_t limit)
     if (!S_ISREG(info.st_mode))
         return notRegularReason(info.st_mode);
     if (static_cast<std::uint64_t>(info.st_size) > limit)
-        return tooBigReason(limit);
+        return tooLargeReason(limit);
     return {};
 }
 
 } // namespace
+
+std::string tooLargeReason(std::size_t limit)
+{
+    return "the file is larger than " + std::to_string(limit >> 20) + " MiB";
+}
 
 std::string notRegularReason(unsigned mode)
 {
@@ -47,6 +47,19 @@ std::string notRegularReason(unsigned mode)
     return "it is " + std::string(kind) + ", not a regular file";
 }
 
+std::string openFailure(const std::string& path, int error)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    struct stat link {};
+    struct stat shared {};
+    if (error == EACCES && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)
+        && ::stat(folder.c_str(), &shared) == 0 && (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH)
+        && link.st_uid != ::geteuid() && link.st_uid != shared.st_uid)
+        return "it is a link that another user made in a shared folder, which the system does not follow";
+    return std::strerror(error);
+}
+
 std::optional<std::string> readFileBytes(const std::string& path, std::string* error,
                                          std::size_t limit)
 {
@@ -54,7 +67,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
     // fstat can tell what the file is before any read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        fail(error, std::strerror(errno));
+        fail(error, openFailure(path, errno));
         return std::nullopt;
     }
     struct stat info {};
@@ -84,7 +97,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string* e
         if (got == 0)
             break;
         if (bytes.size() + static_cast<std::size_t>(got) > limit) {
-            refusal = tooBigReason(limit);
+            refusal = tooLargeReason(limit);
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -118,66 +131,4 @@ bool isMissing(const std::string& path)
 {
     struct stat info {};
     return !path.empty() && ::stat(path.c_str(), &info) != 0 && errno == ENOENT;
-}
-
-bool isValidUtf8(const std::string& bytes)
-{
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        std::size_t extra = 0;
-        std::uint32_t code = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            code = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            code = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            code = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= bytes.size())
-            return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(bytes[i + k]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (cc & 0x3F);
-        }
-        const std::uint32_t least[] = {0, 0x80, 0x800, 0x10000};
-        if (code < least[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
-std::string decodeText(std::string&& bytes)
-{
-    if (isValidUtf8(bytes))
-        return std::move(bytes);
-    return decodeText(static_cast<const std::string&>(bytes));
-}
-
-std::string decodeText(const std::string& bytes)
-{
-    if (isValidUtf8(bytes))
-        return bytes;
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -27,13 +29,12 @@ bool fileExists(const std::string& path);
 // Whether no file, folder or pipe of that name exists (a link to nothing
 // counts as missing: writing creates the file it points to).
 bool isMissing(const std::string& path);
+// "the file is larger than 64 MiB".
+std::string tooLargeReason(std::size_t limit);
 // Why an existing path that is not a regular file cannot be read or replaced
 // ("it is a named pipe, not a regular file").
 std::string notRegularReason(unsigned mode);
-
-// Text files are UTF-8 when their bytes are valid UTF-8, else one byte per
-// character (Latin-1). The result is always UTF-8.
-std::string decodeText(const std::string& bytes);
-// The same, taking over bytes that are already UTF-8 instead of copying them.
-std::string decodeText(std::string&& bytes);
-bool isValidUtf8(const std::string& bytes);
+// Why the path could not be opened, given the error: the system's reason,
+// or, for a link that another user made in a sticky folder open to all,
+// that the system does not follow it.
+std::string openFailure(const std::string& path, int error);

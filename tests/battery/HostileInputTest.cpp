@@ -1,5 +1,6 @@
 // Every procedure of the runner against hostile answers, parameter files and
 // game files: each run ends in time, with the runner's exit statuses only.
+#include "ParameterFile.h"
 #include "RunnerProcess.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -22,6 +23,7 @@ const char* const kParameterFiles[] = {"Lotto5.INI", "Lotto6.INI", "Lotto7.INI",
 const std::vector<std::string> kHostileAnswers = {
     "", "0", "-1", "-32769", "32768", "1e400", "NaN", "&HFFFFFFFF", "99999999999",
     std::string(10000, '7'), "\xc3\xa9\xe2\x80\xa2 \xf0\x9f\x8e\xb2", "\xff\xfe", "0.5", "16777217",
+    "\x1b[2J\x1b[32m", "bad\rname\x07",
 };
 
 // Runs the runner and checks its contract, which holds for every run.
@@ -34,6 +36,8 @@ Outcome runSoundly(const std::filesystem::path& dir, const std::vector<std::stri
     EXPECT_TRUE(windowed ? outcome.status == 2 : outcome.status == 0 || outcome.status == 1)
         << what << " exit " << outcome.status << ", signal " << outcome.signal << "\n" << outcome.err;
     EXPECT_TRUE(isValidUtf8(outcome.out)) << what;
+    // Messages quote files and answers with their control characters escaped.
+    EXPECT_EQ(escapeControls(outcome.err), outcome.err) << what;
     return outcome;
 }
 
@@ -53,6 +57,7 @@ TEST(HostileInput, HandEditedParameterFiles)
     const std::vector<std::string> contents = {
         "", std::string("\x00\x01\xff\r\n\x80,,\x1a", 9), " 49 \r\n", "-5, -6, -7\r\n", "1e300\r\n",
         "99999999999, 32768\r\n", std::string(100000, '9'), ",,,,\r\n\r\n", "12.5\r\n 0 \r\n",
+        "[Display]\r\nTrack=Ascot\r\n",
     };
     for (const std::string& content : contents) {
         SCOPED_TRACE("every parameter file holding " + content.substr(0, 12));
@@ -62,6 +67,9 @@ TEST(HostileInput, HandEditedParameterFiles)
         writeFile("GAMES.5", "A,B\r\n");
         for (const char* name : kNames)
             runSoundly(dir.path(), {name});
+        // Another program's file that bears a parameter file's name is left as it is.
+        for (const char* file : kParameterFiles)
+            EXPECT_TRUE(holdsOnlyNumbers(content) || readFile(file) == content) << file;
     }
 }
 
@@ -70,7 +78,7 @@ TEST(HostileInput, GameFiles)
     const std::vector<std::string> contents = {
         "", std::string("\x00\xff\xfe\x01", 4), std::string(10 * 1024 * 1024, 'x'),
         "no commas at all\r\nstill none\r\n", "\"Kansas, City\",\"New York, NY\"\r\n",
-        "Caf\xe9,Montr\xe9\x61l\r\n",
+        "Caf\xe9,Montr\xe9\x61l\r\n", "\x1b[2J\x1b]0;title\x07,\x1b[32m\r\n",
         "\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2\xe2\x80\xa2,x\r\n",
     };
     for (const std::string& content : contents) {

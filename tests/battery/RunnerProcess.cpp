@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <atomic>
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -30,8 +31,16 @@ Outcome runCorvane(const std::filesystem::path& dir, const std::vector<std::stri
         argv.push_back(s.data());
     argv.push_back(nullptr);
 
+    // The run hears SIGINT and SIGHUP whatever the shell that started the tests ignores.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigfillset(&defaults);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     Outcome outcome;
     int status = 0;

@@ -46,6 +46,8 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAs
 {
     TempDirectory dir;
     CorvaneGen7 control;
+    // Some seeds give a report with a line twice, and fewer distinct lines.
+    control.setProperty("fixedSeed", 42.0);
     control.show();
     const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
                                "Delete (off)", "-", "Select All", "-", "Check Against a Draw...",

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 #include <tuple>
 
 struct QtDialogsTest : ::testing::Test {
@@ -105,12 +109,23 @@ TEST_F(QtDialogsTest, PrintsOnlyTheSelectionToTheNamedPdfFileAndSaysWhereItWent)
     pdftotext.waitForFinished(10000);
     EXPECT_EQ(pdftotext.readAllStandardOutput().trimmed(), "Vikings");
 
-    // A file that cannot be made is an error, not a print.
-    whenDialogShows([](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(QStringLiteral("/proc/Corvane.pdf"));
-        qobject_cast<QDialog*>(w)->accept();
-    });
-    const PrintOutcome failed = dialogs.printPane(pane);
-    EXPECT_EQ(failed.kind, PrintOutcome::Kind::Failed);
-    EXPECT_EQ(failed.detail, "\"/proc/Corvane.pdf\" reported an error");
+    // A file that cannot be made is an error, not a print; a pipe of that
+    // name holds nothing up.
+    const std::string pipe = dir.filePath(QStringLiteral("pipe.pdf")).toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {"/proc/Corvane.pdf", "\"/proc/Corvane.pdf\": " + std::string(std::strerror(ENOENT))},
+        {pipe, "\"" + pipe + "\": it is a named pipe, not a regular file"},
+    };
+    for (const auto& [file, detail] : refused) {
+        whenDialogShows([file = file](QWidget* w) {
+            w->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(QString::fromStdString(file));
+            qobject_cast<QDialog*>(w)->accept();
+        });
+        const PrintOutcome failed = dialogs.printPane(pane);
+        EXPECT_EQ(failed.kind, PrintOutcome::Kind::Failed);
+        EXPECT_EQ(failed.detail, detail);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              QStringList({"out.pdf", "pipe.pdf"}));
 }

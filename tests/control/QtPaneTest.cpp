@@ -57,6 +57,8 @@ TEST_F(QtPaneTest, OpenThenSaveKeepEveryByteOfAFile)
         "",
         "\xEF\xBB\xBF" "bom, K\u00f6ln \u2022 \u2029 paragraph, \uFDD0\uFDD1 non-characters\n",
         std::string("nul\0byte\r\n", 11),
+        "K\xf6ln \x80 5\r\n",                                          // Windows-1252
+        "K\u00f6ln Caf\u00e9 \u20ac \u2026 \x96 \xee\xbe\x96 end\r\n", // UTF-8, a stray byte
     };
     TempDirectory dir;
     for (const std::string& text : texts) {
@@ -67,6 +69,11 @@ TEST_F(QtPaneTest, OpenThenSaveKeepEveryByteOfAFile)
         Save_Click(click);
         EXPECT_EQ(readFile("out.txt"), text);
     }
+    // A stray byte shows as the engine shows a byte that fits no character.
+    pane.widget()->grab();
+    char shown[8] = {};
+    static_cast<Sci*>(pane.widget())->SendScintilla(Sci::SCI_GETREPRESENTATION, standInFor(0x96).c_str(), shown);
+    EXPECT_STREQ(shown, "x96");
 }
 
 TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionAndALineIsSelectedByItsNumberFromOne)

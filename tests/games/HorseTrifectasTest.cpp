@@ -32,7 +32,7 @@ TEST(TrifectaReport, RepeatedHorsesAreRedrawn)
     EXPECT_EQ(trifectaReport(32767, widest).substr(0, 18), " 32767   1 16384\r\n");
 }
 
-// The first click creates the file with 8 horses.
+// The file is written with the answer, and only then.
 TEST(HorsesClick, RemembersAnAnswerInRangeAndRefusesTheRest)
 {
     const std::string range = "[Number of Horses in The Race] The number of horses must be from 3 to 32767.\n";
@@ -47,6 +47,7 @@ TEST(HorsesClick, RemembersAnAnswerInRangeAndRefusesTheRest)
         click.random.reseed(42.0);
         EXPECT_EQ(click.pane.text(), horses > 0 ? trifectaReport(horses, click.random) : "") << answer;
         EXPECT_EQ(click.messages.str(), message) << answer;
-        EXPECT_EQ(readFile("Horses.INI"), horses > 0 ? " " + std::string(answer) + " \r\n" : " 8 \r\n");
+        EXPECT_EQ(folderEntries(), std::vector<std::string>(horses > 0, "Horses.INI")) << answer;
+        EXPECT_EQ(readFile("Horses.INI"), horses > 0 ? " " + std::string(answer) + " \r\n" : "");
     }
 }

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 // The system's words, in the language of the locale the tests run under.
 static std::string noSuchFile() { return std::strerror(ENOENT); }
@@ -64,9 +65,41 @@ TEST(SaveClick, WritesThePaneAsItStandsOrReportsWhyNot)
         click.run(Save_Click);
     EXPECT_EQ(readFile("out.txt"), edited);
     EXPECT_EQ(click.pane.savedCount(), 1); // the cancel and the failure save nothing
+    EXPECT_TRUE(click.context.fileUnwritten);
     EXPECT_EQ(click.messages.str(), "[Save Combinations] Cannot save \"missing/out.txt\": " + noSuchFile() + ".\n");
     EXPECT_EQ(click.dialogs.shown()[0].title + " " + click.dialogs.shown()[0].defaultText,
               "Save Combinations Corvane.Gen");
+}
+
+// What was typed after Open is saved in the file's encoding while it can
+// be; a text a command put in is UTF-8.
+TEST(SaveClick, WritesBackTheEncodingTheFileWasOpenedIn)
+{
+    const std::string latin1 = "K\xf6ln\r\n";
+    // what is typed, whether the help text replaced the file first, the bytes saved, the message
+    const std::tuple<const char*, bool, std::string, std::string> cases[] = {
+        {"", false, latin1, ""},
+        {"\xe2\x82\xac", false, latin1 + "\x80", ""},
+        {"\xc5\x81", false, "K\xc3\xb6ln\r\n\xc5\x81",
+         "[Save Combinations] \"out.txt\" is saved as UTF-8: \"\xc5\x81\" cannot be written in Windows-1252.\n"},
+        {"\xc3\xb6", true, "\xc3\xb6", ""},
+    };
+    for (const auto& [typed, editFirst, saved, message] : cases) {
+        TempDirectory dir;
+        writeFile("in.txt", latin1);
+        ScriptedClick click({"in.txt", "out.txt", "again.txt"});
+        click.run(Open_Click);
+        if (editFirst)
+            click.pane.setText("");
+        click.pane.select(click.pane.text().size(), 0);
+        click.pane.setSelectionText(typed);
+        click.run(Save_Click);
+        // Once saved as UTF-8, the text stays UTF-8 without a word.
+        click.run(Save_Click);
+        EXPECT_EQ(readFile("out.txt"), saved) << typed;
+        EXPECT_EQ(readFile("again.txt"), saved) << typed;
+        EXPECT_EQ(click.messages.str(), message) << typed;
+    }
 }
 
 TEST(PrintClick, PrintsTheSelectionAndReportsOnlyFailures)

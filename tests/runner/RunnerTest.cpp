@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -129,4 +130,25 @@ TEST(Runner, CsvAndReadFailuresEndWithTheirOwnStatus)
     const RunResult missing = run({"--check-history", "none.csv", "Pick3"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "corvane: cannot read none.csv: " + std::string(std::strerror(ENOENT)) + "\n");
+}
+
+// A script can tell a Save that wrote nothing (the battery tries one that
+// is refused: an answer not remembered is no failure of the run). Messages
+// show control characters escaped.
+TEST(Runner, ASaveThatCannotWriteEndsWithStatusOneAndMessagesShowNoControlCharacter)
+{
+    TempDirectory dir;
+    writeFile("history.csv", "n1,n2,n3\r\n\x1b[2J\x1b[32mgreen,1,2\r\n");
+    const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
+        {{"Save", "out.txt"}, 0, ""},
+        {{"Save", "no/out.txt"}, 1, "[Save Combinations] Cannot save \"no/out.txt\": " + std::string(std::strerror(ENOENT)) + ".\n"},
+        {{"--check-history", "history.csv", "Pick3"}, 1,
+         "[Check Against a Draw History]\nLine 2 of the history: \"\\x1b[2J\\x1b[32mgreen\" is not a number.\n"},
+        {{"bad\x1b[2Jname"}, 2, "corvane: unknown name \"bad\\x1b[2Jname\" (see corvane --help)\n"},
+    };
+    for (const auto& [args, status, err] : cases) {
+        const RunResult result = run(args);
+        EXPECT_EQ(result.status, status) << args[0];
+        EXPECT_EQ(result.err, err) << args[0];
+    }
 }

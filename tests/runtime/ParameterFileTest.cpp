@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::vector<ParameterPrompt> kHorsePrompt = {
@@ -11,9 +13,10 @@ const std::vector<ParameterPrompt> kHorsePrompt = {
 
 } // namespace
 
-// The file exists with the defaults before the answer is checked; 99 ends
-// the command here, an answer of 0 or less keeps the remembered value.
-TEST(ParameterFile, IsCreatedBeforeThePromptAndRemembersTheAnswer)
+// Reading writes nothing: the file appears only when the answer is
+// remembered. 99 ends the command here, an answer of 0 or less keeps the
+// remembered value.
+TEST(ParameterFile, IsWrittenOnlyWithTheAnswer)
 {
     const std::pair<const char*, const char*> cases[] = {
         {" 12", " 12 \r\n"}, {"12.5", " 12.5 \r\n"}, {"", " 8 \r\n"},    {"-4", " 8 \r\n"},
@@ -24,46 +27,63 @@ TEST(ParameterFile, IsCreatedBeforeThePromptAndRemembersTheAnswer)
         std::ostringstream messages;
         ScriptedDialogs dialogs({answer}, messages);
         ParameterFile file("Horses.INI", {8});
-        std::string before;
+        std::vector<std::string> before;
         const auto values = askParameters(dialogs, file, kHorsePrompt, [&](std::size_t i, double a, double kept) {
-            before = readFile("Horses.INI");
+            before = folderEntries();
             return a == 99 ? std::nullopt : keepRememberedWhenNotPositive(i, a, kept);
         });
-        EXPECT_EQ(before, " 8 \r\n") << answer;
+        EXPECT_EQ(before, std::vector<std::string>{}) << answer;
         ASSERT_EQ(dialogs.shown().size(), 1u);
         EXPECT_EQ(dialogs.shown()[0].defaultText, " 8");
         EXPECT_EQ(dialogs.shown()[0].title, "Number of Horses in The Race");
         ASSERT_EQ(values.has_value(), written != nullptr) << answer;
         if (values) {
-            ASSERT_TRUE(file.write(*values).ok);
+            rememberAnswers(dialogs, file, *values, kHorsePrompt[0].title);
             EXPECT_EQ(readFile("Horses.INI"), written) << answer;
         }
+        EXPECT_EQ(messages.str(), "") << answer;
     }
 }
 
-// A file read as the defaults is rewritten with them.
-TEST(ParameterFile, ReadsHandEditedFilesAndTakesTheDefaultsForOnesWithoutNumbers)
+// Hand-edited files are read as far as they hold numbers and left as they
+// are; the answer is written over a file of numbers and blanks only.
+TEST(ParameterFile, ReadsHandEditedFilesAndWritesOverNoneThatHoldsText)
 {
-    const std::pair<std::string, std::vector<double>> cases[] = {
-        {"10", {10, 0}},
-        {" 53           42 \r\n", {53, 42}},
-        {"1,2\r\n3", {3, 2}}, // the last complete set stands, a partial one overwrites
-        {" 50 \r\n 9 \r\n \t ", {50, 9}},
-        {"", {7, 9}},
-        {" \r\n\r\n", {7, 9}},
-        {"abc\r\n", {7, 9}},
-        {"49,,\r\n", {7, 9}},
-        {"49, x\r\n", {7, 9}},
-        {"1e999\r\n", {7, 9}},
+    // the file, the values read, whether the answer may be written over it
+    const std::tuple<std::string, std::vector<double>, bool> cases[] = {
+        {"10", {10, 0}, true},
+        {" 53           42 \r\n", {53, 42}, true},
+        {"1,2\r\n3", {3, 2}, true}, // the last complete set stands, a partial one overwrites
+        {" 50 \r\n 9 \r\n \t ", {50, 9}, true},
+        {"-12.5E+3,.5\r\n7.", {7, 0.5}, true},
+        {"", {7, 9}, true},
+        {" \r\n\r\n", {7, 9}, true},
+        {"49,,\r\n", {7, 9}, true},
+        {"1e999\r\n", {7, 9}, true},
+        {"abc\r\n", {7, 9}, false},
+        {"49, x\r\n", {7, 9}, false},
+        {"[Display]\r\nTrack=Ascot\r\n", {7, 9}, false},
+        {"1.2.3", {1.2, 0}, false},
+        {"\xef\xbb\xbf 8 \r\n", {7, 9}, false},
+        {std::string("8\0", 2), {8, 0}, false},
     };
-    for (const auto& [content, expected] : cases) {
+    for (const auto& [content, values, numbers] : cases) {
         TempDirectory dir;
         writeFile("Game.INI", content);
+        const ParameterFile file("Game.INI", {7, 9});
         std::string problem;
-        EXPECT_EQ(ParameterFile("Game.INI", {7, 9}).readOrCreate(&problem), expected) << content;
-        const bool defaults = expected == std::vector<double>{7, 9};
-        EXPECT_EQ(readFile("Game.INI"), defaults ? " 7 " + std::string(11, ' ') + " 9 \r\n" : content) << content;
+        EXPECT_EQ(file.read(&problem), values) << content;
         EXPECT_EQ(problem, "") << content;
+        EXPECT_EQ(readFile("Game.INI"), content);
+
+        std::ostringstream messages;
+        ScriptedDialogs dialogs({}, messages);
+        rememberAnswers(dialogs, file, {1, 2}, "Game");
+        EXPECT_EQ(readFile("Game.INI"), numbers ? " 1 " + std::string(11, ' ') + " 2 \r\n" : content);
+        EXPECT_EQ(messages.str(), numbers ? ""
+                                          : "[Game] The answer could not be remembered in \"Game.INI\": it holds "
+                                            "text other than numbers and is left as it is.\n");
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"Game.INI"});
     }
 }
 
@@ -73,15 +93,6 @@ TEST(ParameterFile, WritesValuesInPrintZonesOrOnSeparateLines)
     // " 49 " fills columns 1 to 4; blanks run to column 15, where " 6 " starts.
     EXPECT_EQ(ParameterFile("a", {1, 2, 3}).render({49, 6, 42}),
               " 49 " + std::string(10, ' ') + " 6 " + std::string(11, ' ') + " 42 \r\n");
-}
-
-TEST(ParameterFile, AnUnwritableDirectoryStillGivesTheDefaults)
-{
-    // A folder that does not exist cannot be written, not even by root.
-    TempDirectory dir;
-    const ParameterFile file("gone/Horses.INI", {8});
-    EXPECT_EQ(file.readOrCreate(), std::vector<double>{8});
-    EXPECT_FALSE(file.write({8}).ok);
 }
 
 TEST(FieldReader, TextFieldsEndAtCommasUnlessQuoted)

@@ -5,66 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-TEST(TextFile, ValidUtf8StaysOtherBytesReadAsLatin1)
-{
-    EXPECT_EQ(decodeText("Caf\xc3\xa9"), "Caf\xc3\xa9");
-    EXPECT_EQ(decodeText("Caf\xe9"), "Caf\xc3\xa9");
-    EXPECT_EQ(decodeText(std::string("a\0b", 3)), std::string("a\0b", 3));
-    EXPECT_FALSE(isValidUtf8("\xc3"));             // cut short
-    EXPECT_FALSE(isValidUtf8("\xc0\xaf"));         // overlong
-    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80"));     // surrogate
-    EXPECT_TRUE(isValidUtf8("\xe2\x80\xa2 \xf0\x9f\x8e\xb2"));
-}
-
-TEST(WriteFileBytes, ReplacesTheFileWholeKeepingItsModeAndItsLinks)
-{
-    TempDirectory dir;
-    writeFile("notes.txt", "old");
-    ::chmod("notes.txt", 0640);
-    std::filesystem::create_symlink("notes.txt", "link.txt");
-    ASSERT_TRUE(writeFileBytes("link.txt", "new text").ok);
-    EXPECT_EQ(readFile("notes.txt"), "new text");
-    EXPECT_TRUE(std::filesystem::is_symlink("link.txt"));
-    EXPECT_EQ(std::filesystem::status("notes.txt").permissions(), std::filesystem::perms(0640));
-
-    // Temporary names that a killed run under the same process id left behind are skipped.
-    const std::string leftover = ".fresh.txt." + std::to_string(::getpid()) + "-";
-    for (int n = 0; n < 50; ++n)
-        writeFile(leftover + std::to_string(n), "");
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(writeFileBytes("fresh.txt", "").ok);
-    ::umask(mask);
-    for (int n = 0; n < 50; ++n)
-        std::filesystem::remove(leftover + std::to_string(n));
-    EXPECT_EQ(std::filesystem::status("fresh.txt").permissions(), std::filesystem::perms(0644));
-    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"fresh.txt", "link.txt", "notes.txt"}));
-}
-
-TEST(WriteFileBytes, AWriteThatFailsLeavesTheOldFileAsItWas)
-{
-    TempDirectory dir;
-    writeFile("notes.txt", "the old notes");
-    // A file size limit fails the write part-way, as a full disk does.
-    rlimit previous {};
-    ::getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 4;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const FileResult result = writeFileBytes("notes.txt", "a longer new text");
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
-
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, std::strerror(EFBIG));
-    EXPECT_EQ(readFile("notes.txt"), "the old notes");
-    EXPECT_EQ(folderEntries(), std::vector<std::string>{"notes.txt"});
-}
 
 TEST(TextFiles, APipeADeviceOrAFolderIsRefusedBeforeAnyReadOrWrite)
 {

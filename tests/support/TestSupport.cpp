@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sys/xattr.h>
 
 std::string readFile(const std::filesystem::path& path)
 {
@@ -19,13 +20,27 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes)
     out << bytes;
 }
 
-std::vector<std::string> folderEntries()
+std::vector<std::string> folderEntries(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator("."))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+struct stat statOf(const std::filesystem::path& path)
+{
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return info;
+}
+
+std::string attributeOf(const std::filesystem::path& path, const char* name)
+{
+    char value[256];
+    const ssize_t size = ::lgetxattr(path.c_str(), name, value, sizeof value);
+    return size < 0 ? "(none)" : std::string(value, static_cast<std::size_t>(size));
 }
 
 bool decimalCommaAsRequired()

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -78,8 +79,12 @@ struct ScriptedClick {
 
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
-// The names in the working directory, sorted.
-std::vector<std::string> folderEntries();
+// The names in a folder (the working directory), sorted.
+std::vector<std::string> folderEntries(const std::filesystem::path& folder = ".");
+// What lstat says of a path (all zero when it fails).
+struct stat statOf(const std::filesystem::path& path);
+// An extended attribute of a file, or "(none)".
+std::string attributeOf(const std::filesystem::path& path, const char* name);
 
 // False, after saying so, when TESSARO7_DECIMAL_COMMA is set but the
 // process's numeric locale does not write "," as its decimal point (the
