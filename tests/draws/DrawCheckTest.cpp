@@ -59,9 +59,9 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
          reportOf("USBet", {"3", "GAMES.3"}),
          "Draw: GIANTS, 49ERS, JETS\n3 of 3 right: 1 ticket (line 1)\n2 of 3 right: 0 tickets\n"
          "1 of 3 right: 1 ticket\n0 of 3 right: 0 tickets\n"
-         "2 distinct tickets hold the jackpot with probability 1 in 4\n", "Giants, 49ers, Jets"},
+         "2 distinct tickets hold the jackpot with probability 1 in 4.00\n", "Giants, 49ers, Jets"},
         {"at most ten line numbers", twelve, std::nullopt,
-         "Draw: 3 11 19 27 38 45\n6 of 6: 12 lines (lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10)\n5 of 6: 0 lines\n"
+         "Draw: 3 11 19 27 38 45\n6 of 6: 12 lines (lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more)\n5 of 6: 0 lines\n"
          "4 of 6: 0 lines\n3 of 6: 0 lines\n2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 0 lines\n", "3 11 19 27 38 45"},
         {"no report lines", "Welcome to the generator.\n\n", std::nullopt, "The pane holds no lines to check.\n",
          "3 11 19 27 38 45"},
@@ -75,7 +75,7 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
         {"no plus", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
          "The lines hold a second group of 1 number: give it after \"+\".\n", "3 11 19 27 38 7"},
         {"a PowerBall too big", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
-         "43 is out of range: the numbers run from 1 to 42.\n", "3 11 19 27 38 + 43"},
+         "43 is out of range: the second drum's numbers run from 1 to 42.\n", "3 11 19 27 38 + 43"},
         {"a horse twice", "   5   3   8\r\n", horses, "5 is drawn twice.\n", "5 5 8"},
         {"a ninth horse of 8", "   5   3   8\r\n", horses, "9 is out of range: the horses run from 1 to 8.\n", "5 3 9"},
         {"no digit", " 3  7  0 \r\n", std::nullopt, "10 is out of range: the digits run from 0 to 9.\n", "3 7 10"},
