@@ -66,6 +66,7 @@ struct Sets {
     std::vector<std::size_t> ends;
     int most = 0;
     std::size_t subsets = 0;
+    std::vector<std::size_t> ofSize = std::vector<std::size_t>(kMostSubsetItems + 1, 0); // sets of each size up to 8
 
     std::size_t size() const { return ends.size(); }
     const int* at(std::size_t i) const { return items.data() + (i == 0 ? 0 : ends[i - 1]); }
@@ -79,6 +80,29 @@ struct Sets {
         const int n = static_cast<int>(set.size());
         most = std::max(most, n);
         subsets += n < 40 ? (std::size_t{1} << n) - 1 : std::size_t{1} << 40;
+        if (n <= kMostSubsetItems)
+            ++ofSize[static_cast<std::size_t>(n)];
+    }
+    // At most how many different subsets the sets hold, from a pool of that
+    // many indexes: of each size, no more than the pool has, nor than the
+    // sets give.
+    std::size_t distinctSubsets(int pool) const
+    {
+        double bound = 0;
+        for (int j = 1; j <= kMostSubsetItems; ++j) {
+            double fromSets = 0;
+            for (int n = j; n <= kMostSubsetItems; ++n)
+                fromSets += static_cast<double>(ofSize[static_cast<std::size_t>(n)]) * choose(n, j);
+            bound += std::min(fromSets, choose(pool, j));
+        }
+        return static_cast<std::size_t>(bound);
+    }
+    static double choose(int n, int k)
+    {
+        double result = 1;
+        for (int i = 1; i <= k; ++i)
+            result = result * (n - k + i) / i;
+        return result;
     }
 };
 
@@ -141,6 +165,7 @@ public:
 
 private:
     std::size_t place(int first, int second) const { return scale_.place(first, second); }
+    int pool() const { return first_.size() + second_.size(); }
 
     bool stopAt(std::size_t done, std::size_t total, const char* what)
     {
@@ -216,10 +241,10 @@ private:
 
     void byDrawIndex()
     {
-        SubsetIndex index(bits_, draws_sets_.subsets);
+        SubsetIndex index(bits_, pool(), draws_sets_.distinctSubsets(pool()));
         for (std::size_t d = 0; d < draws_sets_.size(); ++d)
             index.addSubsets(draws_sets_.at(d), draws_sets_.count(d));
-        SubsetIndex bonuses(bits_, bonusApplies_ ? draws_sets_.size() * static_cast<std::size_t>(k_) : 1);
+        SubsetIndex bonuses(bits_, 0, bonusApplies_ ? draws_sets_.size() * static_cast<std::size_t>(k_) : 1);
         if (bonusApplies_)
             for (std::size_t d = 0; d < draws_sets_.size(); ++d)
                 if (bonus_[d] >= 0)
@@ -251,10 +276,10 @@ private:
 
     void byLineIndex()
     {
-        SubsetIndex index(bits_, lines_.subsets);
+        SubsetIndex index(bits_, pool(), lines_.distinctSubsets(pool()));
         for (std::size_t line = 0; line < lines_.size(); ++line)
             index.insertSubsets(lines_.at(line), lines_.count(line));
-        SubsetIndex bonuses(bits_, bonusApplies_ ? lines_.size() * static_cast<std::size_t>(k_) : 1);
+        SubsetIndex bonuses(bits_, 0, bonusApplies_ ? lines_.size() * static_cast<std::size_t>(k_) : 1);
         if (bonusApplies_)
             for (std::size_t line = 0; line < lines_.size(); ++line) {
                 const int* items = lines_.at(line);

@@ -1,13 +1,26 @@
 #include "SubsetIndex.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr std::uint64_t kFibonacci = 0x9E3779B97F4A7C15ull;
+// A table of its own for a size holds at most this many subsets (1 MiB).
+constexpr std::size_t kLargestDense = 1u << 16;
 
 } // namespace
 
-SubsetIndex::SubsetIndex(int bits, std::size_t expected) : bits_(bits)
+SubsetIndex::SubsetIndex(int bits, int pool, std::size_t expected) : bits_(bits)
 {
+    for (int k = 1; k <= kMostDenseSizes && pool > 0; ++k) {
+        std::vector<std::size_t>& choose = choose_[k];
+        choose.assign(static_cast<std::size_t>(pool) + 1, 0);
+        for (int n = k; n <= pool; ++n)
+            choose[static_cast<std::size_t>(n)] = n == k ? 1 : choose[static_cast<std::size_t>(n - 1)] * static_cast<std::size_t>(n) / static_cast<std::size_t>(n - k);
+        if (choose[static_cast<std::size_t>(pool)] > kLargestDense)
+            break;
+        dense_[k].assign(std::max<std::size_t>(choose[static_cast<std::size_t>(pool)], 1), Entry{});
+        denseSizes_ = k;
+    }
     // At most half full: a missing key is then found missing in a probe or two.
     std::size_t size = 64;
     int log = 6;
@@ -27,10 +40,24 @@ std::uint64_t SubsetIndex::keyOf(const int* items, int count) const
     return key;
 }
 
+std::size_t SubsetIndex::rank(std::uint64_t key, int size) const
+{
+    // Colexicographic: the i-th smallest index a counts C(a, i).
+    const std::uint64_t mask = (std::uint64_t{1} << bits_) - 1;
+    std::size_t rank = 0;
+    for (int i = 0; i < size; ++i)
+        rank += choose_[i + 1][static_cast<std::size_t>(((key >> (bits_ * i)) & mask) - 1)];
+    return rank;
+}
+
 SubsetIndex::Entry* SubsetIndex::find(std::uint64_t key)
 {
+    if (const int size = sizeOf(key); size <= denseSizes_) {
+        Entry& entry = dense_[size][rank(key, size)];
+        return entry.key == key ? &entry : nullptr;
+    }
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t slot = (key * kFibonacci) >> shift_;; slot = (slot + 1) & mask) {
+    for (std::size_t slot = slotOf(key);; slot = (slot + 1) & mask) {
         Entry& entry = table_[slot];
         if (entry.key == key)
             return &entry;
@@ -41,10 +68,15 @@ SubsetIndex::Entry* SubsetIndex::find(std::uint64_t key)
 
 SubsetIndex::Entry& SubsetIndex::at(std::uint64_t key)
 {
+    if (const int size = sizeOf(key); size <= denseSizes_) {
+        Entry& entry = dense_[size][rank(key, size)];
+        entry.key = key;
+        return entry;
+    }
     if (2 * (used_ + 1) > table_.size())
         grow();
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t slot = (key * kFibonacci) >> shift_;; slot = (slot + 1) & mask) {
+    for (std::size_t slot = slotOf(key);; slot = (slot + 1) & mask) {
         Entry& entry = table_[slot];
         if (entry.key == key)
             return entry;
@@ -65,7 +97,7 @@ void SubsetIndex::grow()
     for (const Entry& entry : old) {
         if (entry.key == 0)
             continue;
-        std::size_t slot = (entry.key * kFibonacci) >> shift_;
+        std::size_t slot = slotOf(entry.key);
         while (table_[slot].key != 0)
             slot = (slot + 1) & mask;
         table_[slot] = entry;
