@@ -69,10 +69,10 @@ std::string fixed(double value, int decimals)
 std::string shareText(double p)
 {
     if (p >= 0.01)
-        return fixed(std::round(p * 100), 0) + " %";
+        return fixed(std::round(p * 100), 0) + " % of histories";
     if (p >= 0.001)
-        return "fewer than 1 in 100";
-    return "fewer than 1 in 1,000";
+        return "fewer than 1 in 100 histories";
+    return "fewer than 1 in 1,000 histories";
 }
 
 } // namespace
@@ -92,7 +92,7 @@ std::string Uniformity::text() const
                        + std::to_string(numbers - drawn) + ": " + std::to_string(drawn) + " of "
                        + std::to_string(numbers) + " drawn without replacement), " + std::to_string(degrees)
                        + " degrees of freedom, p " + (p < 0.0001 ? "< 0.0001" : "= " + fixed(p, 4))
-                       + ": a fair draw gives counts this uneven or more in " + shareText(p) + " of histories";
+                       + ": a fair draw gives counts this uneven or more in " + shareText(p);
     if (p >= 0.05)
         return line + ", so nothing here says it is unfair.";
     if (p >= 0.001)
