@@ -82,6 +82,12 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "SMITH,    O\"NEAL    JETS\r\nGIANTS              DOLPHI\r\n------------------------------------\r\n"
          "SMITH, 1 O\"NEAL 1  JETS 1 \r\n", reportOf("USBet", {"3", "GAMES.3"}),
          "g1,g2,g3\r\n\"SMITH,\",\"O\"\"NEAL\",JETS\r\nGIANTS,,DOLPHI\r\n"},
+        {"cells a spreadsheet would run as formulas", "=HYPER    @SUM      -1+2\r\n+CMD      \tTAB      JETS\r\n",
+         reportOf("USBet", {"3", "GAMES.3"}), "g1,g2,g3\r\n'=HYPER,'@SUM,'-1+2\r\n'+CMD,'\tTAB,JETS\r\n"},
+        {"a saved ticket report by its dash line, names cut by characters",
+         "\xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9    49ERS\r\nVIKING    RAMS\r\n---------------------------\r\n"
+         "VIKING 1  49ERS 1 \r\n", std::nullopt,
+         "g1,g2\r\n\xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9,49ERS\r\nVIKING,RAMS\r\n"},
     };
     for (const DrawsCase& c : cases) {
         const CsvReport csv = reportCsv(c.text, given(c.report));
