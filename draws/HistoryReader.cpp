@@ -308,8 +308,10 @@ HistoryReading readHistory(std::string_view history, const LineLayout& layout, c
     const FileShape shape = shapeOf(history);
     LineLayout drawLayout = layout;
     draws.bonus = std::find(shape.roles.begin(), shape.roles.end(), ColumnRole::Bonus) != shape.roles.end();
-    draws.teams = teams;
-    draws.teams.resize(static_cast<std::size_t>(std::max(layout.firstCount, 0)));
+    if (layout.kind == LineKind::Teams) {
+        draws.teams = teams;
+        draws.teams.resize(static_cast<std::size_t>(std::max(layout.firstCount, 0)));
+    }
     RowDraw row;
     for (std::size_t n = shape.header; n < shape.lines.size(); ++n) {
         const std::string_view line = shape.lines[n];

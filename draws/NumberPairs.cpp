@@ -143,9 +143,11 @@ public:
 
     HistoryCount run(Counting counting)
     {
-        const int most = std::max({lines_.most, draws_sets_.most, 1});
+        const int most = std::max({k_ + kb_, lines_.most, draws_sets_.most, 1});
         bits_ = std::min(32, 64 / most);
-        const bool indexable = lines_.most <= kMostSubsetItems && draws_sets_.most <= kMostSubsetItems
+        // A line's K + KB, not its distinct numbers: a typed line may name one twice.
+        const bool indexable = k_ + kb_ <= kMostSubsetItems && lines_.most <= kMostSubsetItems
+                               && draws_sets_.most <= kMostSubsetItems
                                && static_cast<std::uint64_t>(first_.size() + second_.size()) + 1
                                       < (std::uint64_t{1} << bits_);
         if (counting == Counting::Automatic)
@@ -262,7 +264,10 @@ private:
         }
         finish(totals);
         // The draws that hold a subset of the best tier's size that a line met.
-        const auto [bestFirst, bestSecond] = bestClass();
+        // Plain names: a lambda may not capture a structured binding in C++17.
+        const std::pair<int, int> best = bestClass();
+        const int bestFirst = best.first;
+        const int bestSecond = best.second;
         for (std::size_t d = 0; d < draws_sets_.size() && !count_.best.empty(); ++d) {
             bool reached = bestFirst + bestSecond == 0;
             index.visitHeld(draws_sets_.at(d), draws_sets_.count(d), first_.size(), true,
