@@ -132,9 +132,11 @@ FileShape shapeOf(std::string_view history)
     return shape;
 }
 
-// One row as a typed draw ("3 11 19 27 38 + 7"), its date and bonus.
+// One row: its numbers, the first `firstEnd` of the first drum; for
+// tickets its text as a typed draw; its date and bonus.
 struct RowDraw {
     std::string text;
+    std::size_t firstEnd = 0;
     std::string date;
     std::string_view bonus;
     // Scratch room, kept from row to row.
@@ -152,22 +154,66 @@ void append(std::string& text, const std::vector<std::string_view>& words, std::
     }
 }
 
-// The numbers as a typed draw; without a "+", the last ones form the second
-// group when the lines have one and the row holds both groups' numbers.
-void joinNumbers(const LineLayout& layout, RowDraw& row)
+bool holdsPlus(const std::vector<std::string_view>& words)
+{
+    return std::any_of(words.begin(), words.end(), [](std::string_view word) { return word.find('+') != std::string_view::npos; });
+}
+
+// Where the first drum's numbers end: without a "+", the last ones form the
+// second group when the lines have one and the row holds both groups' numbers.
+void splitNumbers(const LineLayout& layout, RowDraw& row)
+{
+    row.firstEnd = row.mains.size();
+    if (row.seconds.empty() && !holdsPlus(row.mains) && layout.kind == LineKind::Numbers && layout.secondCount > 0
+        && row.mains.size() == static_cast<std::size_t>(layout.firstDrawn() + layout.secondCount))
+        row.firstEnd -= static_cast<std::size_t>(layout.secondCount);
+}
+
+// The row's numbers as a typed draw: "3 11 19 27 38 + 7".
+const std::string& typedDraw(RowDraw& row)
 {
     row.text.clear();
-    std::size_t firstEnd = row.mains.size();
-    const bool plus = std::any_of(row.mains.begin(), row.mains.end(),
-                                  [](std::string_view word) { return word.find('+') != std::string_view::npos; });
-    if (row.seconds.empty() && !plus && layout.kind == LineKind::Numbers && layout.secondCount > 0
-        && row.mains.size() == static_cast<std::size_t>(layout.firstDrawn() + layout.secondCount))
-        firstEnd -= static_cast<std::size_t>(layout.secondCount);
-    append(row.text, row.mains, 0, firstEnd);
-    if (firstEnd < row.mains.size() || !row.seconds.empty())
+    append(row.text, row.mains, 0, row.firstEnd);
+    if (row.firstEnd < row.mains.size() || !row.seconds.empty())
         row.text += " +";
-    append(row.text, row.mains, firstEnd, row.mains.size());
+    append(row.text, row.mains, row.firstEnd, row.mains.size());
     append(row.text, row.seconds, 0, row.seconds.size());
+    return row.text;
+}
+
+bool fitsGroup(const std::vector<std::string_view>& words, std::size_t from, std::size_t to, int count,
+               long lowest, long biggest, bool distinct, std::vector<int>& numbers)
+{
+    numbers.clear();
+    if (to - from != static_cast<std::size_t>(count) || (distinct && count > 16))
+        return false;
+    for (std::size_t i = from; i < to; ++i) {
+        const int number = wholeNumber(words[i]);
+        if (number < lowest || (biggest > 0 && number > biggest))
+            return false;
+        if (distinct && std::find(numbers.begin(), numbers.end(), number) != numbers.end())
+            return false;
+        numbers.push_back(number);
+    }
+    return true;
+}
+
+// A row of numbers that fit the lines, read without writing it as a typed
+// draw first: most rows of a big history. False for any other row, which
+// readDraw then reads and says what is wrong with.
+bool quickDraw(const RowDraw& row, const LineLayout& layout, Draw& draw)
+{
+    // Keno draws against lines read by their shape have readDraw's range.
+    if (layout.kind == LineKind::Teams || holdsPlus(row.mains) || holdsPlus(row.seconds)
+        || (!layout.gameKnown() && layout.firstDrawn() > layout.firstCount))
+        return false;
+    const bool digits = layout.kind == LineKind::Digits;
+    if (!fitsGroup(row.mains, 0, row.firstEnd, layout.firstDrawn(), digits ? 0 : 1, digits ? 9 : layout.firstBiggest,
+                   !digits, draw.first))
+        return false;
+    const std::vector<std::string_view>& second = row.seconds.empty() ? row.mains : row.seconds;
+    const std::size_t from = row.seconds.empty() ? row.firstEnd : 0;
+    return fitsGroup(second, from, second.size(), layout.secondCount, 1, layout.secondBiggest, true, draw.second);
 }
 
 void rowByColumns(const FileShape& shape, const LineLayout& layout, RowDraw& row)
@@ -198,7 +244,7 @@ void rowByColumns(const FileShape& shape, const LineLayout& layout, RowDraw& row
             break;
         }
     }
-    joinNumbers(layout, row);
+    splitNumbers(layout, row);
 }
 
 // A row read by its shape: any of the separators and blanks between its
@@ -236,7 +282,7 @@ void rowByShape(std::string_view line, const LineLayout& layout, RowDraw& row)
         && words.size() == static_cast<std::size_t>(layout.firstDrawn() + layout.secondCount) + 2)
         from = 2;
     row.mains.assign(words.begin() + static_cast<long>(from), words.end());
-    joinNumbers(layout, row);
+    splitNumbers(layout, row);
 }
 
 void readRow(std::string_view line, const FileShape& shape, const LineLayout& layout, RowDraw& row)
@@ -295,7 +341,7 @@ std::string historySample(std::string_view history)
         if (isBlankLine(shape.lines[n]))
             continue;
         readRow(shape.lines[n], shape, LineLayout{}, row);
-        return row.text;
+        return row.mains.empty() ? row.text : typedDraw(row);
     }
     return {};
 }
@@ -313,6 +359,7 @@ HistoryReading readHistory(std::string_view history, const LineLayout& layout, c
         draws.teams.resize(static_cast<std::size_t>(std::max(layout.firstCount, 0)));
     }
     RowDraw row;
+    Draw draw;
     for (std::size_t n = shape.header; n < shape.lines.size(); ++n) {
         const std::string_view line = shape.lines[n];
         if (n % kRowsBetweenReports == 0) {
@@ -327,17 +374,21 @@ HistoryReading readHistory(std::string_view history, const LineLayout& layout, c
         if (isBlankLine(line) || isNoDraw(line, layout, teams))
             continue;
         readRow(line, shape, drawLayout, row);
-        DrawReading read = readDraw(row.text, drawLayout, &teams);
         std::optional<std::string> error;
-        if (!read.draw)
-            error = read.error;
-        else if (!row.bonus.empty())
-            error = setBonus(row.bonus, drawLayout, *read.draw);
+        draw.bonus = 0;
+        if (!quickDraw(row, drawLayout, draw)) {
+            DrawReading read = readDraw(layout.kind == LineKind::Teams ? row.text : typedDraw(row), drawLayout, &teams);
+            if (read.draw)
+                draw = std::move(*read.draw);
+            else
+                error = read.error;
+        }
+        if (!error && !row.bonus.empty())
+            error = setBonus(row.bonus, drawLayout, draw);
         if (error) {
             reading.error = "Line " + std::to_string(n + 1) + " of the history: " + *error;
             return reading;
         }
-        Draw& draw = *read.draw;
         if (draws.size() == 0) {
             // Every draw then holds as many numbers as the first (a Keno draw 20).
             draws.firstCount = static_cast<int>(layout.kind == LineKind::Teams ? draw.teams.size() : draw.first.size());

@@ -114,6 +114,10 @@ public:
           second_(plays, &ReportLine::second), k_(layout.firstCount), kb_(layout.secondCount)
     {
         std::vector<int> set;
+        lines_.items.reserve(plays.size() * static_cast<std::size_t>(k_ + kb_));
+        lines_.ends.reserve(plays.size());
+        draws_sets_.items.reserve(draws.size() * static_cast<std::size_t>(draws.firstCount + draws.secondCount));
+        draws_sets_.ends.reserve(draws.size());
         for (const ReportLine& play : plays) {
             set.clear();
             for (int number : play.first)
@@ -224,20 +228,27 @@ private:
         }
     }
 
-    // The sums N over a line's subsets that the index holds, and the line's best place.
+    // The sums N over a line's subsets that the index holds, and the line's
+    // best place; the subsets of its best size are marked found, for the
+    // draws of the best tier of all.
     void readLine(SubsetIndex& index, std::size_t line, std::vector<long long>& totals)
     {
         int bestFirst = 0;
         int bestSecond = 0;
+        best_.clear();
         index.visitHeld(lines_.at(line), lines_.count(line), first_.size(), true,
                         [&](SubsetIndex::Entry& entry, int first, int second) {
                             totals[static_cast<std::size_t>(first * (kb_ + 1) + second)] += entry.count;
-                            entry.found = true;
                             if (first > bestFirst || (first == bestFirst && second > bestSecond)) {
                                 bestFirst = first;
                                 bestSecond = second;
+                                best_.clear();
                             }
+                            if (first == bestFirst && second == bestSecond)
+                                best_.push_back(&entry);
                         });
+        for (SubsetIndex::Entry* entry : best_)
+            entry->found = true;
         count_.best[line] = static_cast<long>(place(bestFirst, bestSecond));
     }
 
@@ -452,6 +463,7 @@ private:
     std::vector<int> bonus_; // per draw: the bonus's index, -1 for none
     bool bonusApplies_ = false;
     int bits_ = 8;
+    std::vector<SubsetIndex::Entry*> best_; // a line's subsets of its best size
     HistoryCount count_;
 };
 

@@ -102,21 +102,33 @@ bool readNumbers(std::string_view line, const LineLayout& layout, ReportLine& pl
 
 } // namespace
 
-std::vector<std::string_view> splitLines(std::string_view text)
+namespace {
+
+// Calls use(line) for each of the text's lines, without its line end.
+template <typename Use>
+void eachLine(std::string_view text, Use use)
 {
     if (text.rfind("\xEF\xBB\xBF", 0) == 0)
         text.remove_prefix(3);
-    std::vector<std::string_view> lines;
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines.push_back(line);
+        use(line);
         if (end == std::string_view::npos)
             break;
         text.remove_prefix(end + 1);
     }
+}
+
+} // namespace
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    eachLine(text, [&lines](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 
@@ -152,32 +164,31 @@ int wholeNumber(std::string_view word)
 
 std::vector<ReportLine> readReportLines(std::string_view text, const LineLayout& layout)
 {
-    const std::vector<std::string_view> lines = splitLines(text);
     std::vector<ReportLine> plays;
-    plays.reserve(lines.size());
+    plays.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     int lineNumber = 0;
-    for (std::string_view line : lines) {
+    bool ended = false;
+    eachLine(text, [&](std::string_view line) {
         ++lineNumber;
+        // The tickets end where the dash line before the tallies starts.
+        ended = ended || (layout.kind == LineKind::Teams && isDashLine(line));
+        if (ended)
+            return;
         ReportLine play{lineNumber, {}, {}, {}};
         if (layout.kind == LineKind::Teams) {
-            // The tickets end where the dash line before the tallies starts.
-            if (isDashLine(line))
-                break;
             if (trimmed(line).empty())
-                continue;
+                return;
             play.teams = ticketTeams(line, layout.firstCount);
         } else if (layout.kind == LineKind::Pockets) {
-            if (line.find("D1&2") == std::string_view::npos)
-                continue;
-            const int pocket = pocketOf(line);
+            const int pocket = line.find("D1&2") == std::string_view::npos ? -1 : pocketOf(line);
             if (pocket < 0)
-                continue;
+                return;
             play.first.push_back(pocket);
         } else if (!readNumbers(line, layout, play)) {
-            continue;
+            return;
         }
         plays.push_back(std::move(play));
-    }
+    });
     return plays;
 }
 

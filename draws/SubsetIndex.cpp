@@ -40,52 +40,28 @@ std::uint64_t SubsetIndex::keyOf(const int* items, int count) const
     return key;
 }
 
-std::size_t SubsetIndex::rank(std::uint64_t key, int size) const
+std::size_t SubsetIndex::rankOf(std::uint64_t key, int size) const
 {
+    if (size > denseSizes_)
+        return slotOf(key);
     // Colexicographic: the i-th smallest index a counts C(a, i).
     const std::uint64_t mask = (std::uint64_t{1} << bits_) - 1;
     std::size_t rank = 0;
     for (int i = 0; i < size; ++i)
-        rank += choose_[i + 1][static_cast<std::size_t>(((key >> (bits_ * i)) & mask) - 1)];
+        rank += choose(i + 1, static_cast<int>(((key >> (bits_ * i)) & mask) - 1));
     return rank;
 }
 
 SubsetIndex::Entry* SubsetIndex::find(std::uint64_t key)
 {
-    if (const int size = sizeOf(key); size <= denseSizes_) {
-        Entry& entry = dense_[size][rank(key, size)];
-        return entry.key == key ? &entry : nullptr;
-    }
-    const std::size_t mask = table_.size() - 1;
-    for (std::size_t slot = slotOf(key);; slot = (slot + 1) & mask) {
-        Entry& entry = table_[slot];
-        if (entry.key == key)
-            return &entry;
-        if (entry.key == 0)
-            return nullptr;
-    }
+    const int size = sizeOf(key);
+    return locate(key, size, rankOf(key, size), false);
 }
 
 SubsetIndex::Entry& SubsetIndex::at(std::uint64_t key)
 {
-    if (const int size = sizeOf(key); size <= denseSizes_) {
-        Entry& entry = dense_[size][rank(key, size)];
-        entry.key = key;
-        return entry;
-    }
-    if (2 * (used_ + 1) > table_.size())
-        grow();
-    const std::size_t mask = table_.size() - 1;
-    for (std::size_t slot = slotOf(key);; slot = (slot + 1) & mask) {
-        Entry& entry = table_[slot];
-        if (entry.key == key)
-            return entry;
-        if (entry.key == 0) {
-            entry.key = key;
-            ++used_;
-            return entry;
-        }
-    }
+    const int size = sizeOf(key);
+    return *locate(key, size, rankOf(key, size), true);
 }
 
 void SubsetIndex::grow()
@@ -105,23 +81,26 @@ void SubsetIndex::grow()
 }
 
 template <typename Act>
-void SubsetIndex::eachSubset(const int* items, int count, int start, std::uint64_t key, int size, Act& act)
+void SubsetIndex::eachSubset(const int* items, int count, int start, std::uint64_t key, std::size_t rank, int size,
+                             Act& act)
 {
     for (int i = start; i < count; ++i) {
         const std::uint64_t subset = extend(key, size, items[i]);
-        act(subset);
-        eachSubset(items, count, i + 1, subset, size + 1, act);
+        // A dense size's rank grows with each index; past them it is not needed.
+        const std::size_t subsetRank = size + 1 <= denseSizes_ ? rank + choose(size + 1, items[i]) : 0;
+        act(*locate(subset, size + 1, size + 1 <= denseSizes_ ? subsetRank : slotOf(subset), true));
+        eachSubset(items, count, i + 1, subset, subsetRank, size + 1, act);
     }
 }
 
 void SubsetIndex::addSubsets(const int* items, int count)
 {
-    auto add = [this](std::uint64_t key) { ++at(key).count; };
-    eachSubset(items, count, 0, 0, 0, add);
+    auto add = [](Entry& entry) { ++entry.count; };
+    eachSubset(items, count, 0, 0, 0, 0, add);
 }
 
 void SubsetIndex::insertSubsets(const int* items, int count)
 {
-    auto insert = [this](std::uint64_t key) { at(key); };
-    eachSubset(items, count, 0, 0, 0, insert);
+    auto insert = [](Entry&) {};
+    eachSubset(items, count, 0, 0, 0, 0, insert);
 }

@@ -50,34 +50,42 @@ public:
     {
         // Size by size: the table is bigger than the caches, so each size's
         // subsets are all asked for before the first is looked at, and
-        // their loads overlap.
-        level_.assign(1, {0, 0, 0, -1});
-        for (int size = 1; size <= count && !level_.empty(); ++size) {
-            next_.clear();
-            for (const Held& parent : level_)
-                for (int i = parent.last + 1; i < count; ++i) {
+        // their loads overlap. Sets of at most 8 indexes have at most 70
+        // subsets of a size.
+        Held levels[2][kMostOfASize];
+        Held* level = levels[0];
+        Held* next = levels[1];
+        std::size_t held = 1;
+        level[0] = {0, 0, 0, 0, -1};
+        for (int size = 1; size <= count && held > 0; ++size) {
+            std::size_t asked = 0;
+            for (std::size_t p = 0; p < held; ++p)
+                for (int i = level[p].last + 1; i < count && asked < kMostOfASize; ++i) {
+                    Held& child = next[asked++];
                     const bool inSecond = items[i] >= split;
-                    next_.push_back({extend(parent.key, size - 1, items[i]), parent.first + !inSecond,
-                                     parent.second + inSecond, i});
-                    __builtin_prefetch(place(next_.back().key, size));
+                    child.key = extend(level[p].key, size - 1, items[i]);
+                    child.rank = size <= denseSizes_ ? level[p].rank + choose(size, items[i]) : slotOf(child.key);
+                    child.first = level[p].first + !inSecond;
+                    child.second = level[p].second + inSecond;
+                    child.last = i;
+                    __builtin_prefetch(size <= denseSizes_ ? &dense_[size][child.rank] : &table_[child.rank]);
                 }
-            std::size_t kept = 0;
-            for (std::size_t c = 0; c < next_.size(); ++c) {
-                const Held child = next_[c];
-                Entry* entry = find(child.key);
+            held = 0;
+            for (std::size_t c = 0; c < asked; ++c) {
+                Entry* entry = locate(next[c].key, size, next[c].rank, false);
                 if (!entry || (counted && entry->count == 0))
                     continue;
-                visit(*entry, child.first, child.second);
-                next_[kept++] = child;
+                visit(*entry, next[c].first, next[c].second);
+                next[held++] = next[c];
             }
-            next_.resize(kept);
-            std::swap(level_, next_);
+            std::swap(level, next);
         }
     }
 
 private:
     struct Held {
         std::uint64_t key;
+        std::size_t rank; // among the subsets of its size, or its first slot in the hash table
         int first;
         int second;
         int last; // the position of its largest index in the set
@@ -85,24 +93,49 @@ private:
 
     std::size_t slotOf(std::uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
     int sizeOf(std::uint64_t key) const { return (63 - __builtin_clzll(key)) / bits_ + 1; }
-    // Where a subset of that size stands, or would be looked for first.
-    const Entry* place(std::uint64_t key, int size) const
+    // C(index, k): what an index adds to the rank of a subset in which it is the k-th smallest.
+    std::size_t choose(int k, int index) const { return choose_[k][static_cast<std::size_t>(index)]; }
+    std::size_t rankOf(std::uint64_t key, int size) const;
+    // The entry of a subset of that size, found from its rank (dense sizes)
+    // or first slot; added when `insert`, else null when missing.
+    Entry* locate(std::uint64_t key, int size, std::size_t rank, bool insert)
     {
-        return size <= denseSizes_ ? &dense_[static_cast<std::size_t>(size)][rank(key, size)] : &table_[slotOf(key)];
+        if (size <= denseSizes_) {
+            Entry& entry = dense_[size][rank];
+            if (insert)
+                entry.key = key;
+            return entry.key == key ? &entry : nullptr;
+        }
+        if (insert && 2 * (used_ + 1) > table_.size()) {
+            grow();
+            rank = slotOf(key);
+        }
+        const std::size_t mask = table_.size() - 1;
+        for (std::size_t slot = rank;; slot = (slot + 1) & mask) {
+            Entry& entry = table_[slot];
+            if (entry.key == key)
+                return &entry;
+            if (entry.key == 0) {
+                if (!insert)
+                    return nullptr;
+                entry.key = key;
+                ++used_;
+                return &entry;
+            }
+        }
     }
-    std::size_t rank(std::uint64_t key, int size) const;
     template <typename Act>
-    void eachSubset(const int* items, int count, int start, std::uint64_t key, int size, Act& act);
+    void eachSubset(const int* items, int count, int start, std::uint64_t key, std::size_t rank, int size, Act& act);
     void grow();
 
     static constexpr int kMostDenseSizes = 3;
+    static constexpr std::size_t kMostOfASize = 70; // C(8, 4)
 
     std::vector<Entry> table_;
     std::vector<Entry> dense_[kMostDenseSizes + 1]; // by size: every subset of that size, by its rank
     std::vector<std::size_t> choose_[kMostDenseSizes + 1]; // choose_[k][n] = C(n, k)
     int denseSizes_ = 0;
-    std::vector<Held> level_; // the subsets of one size a visit holds, kept from visit to visit
-    std::vector<Held> next_;
+
     std::size_t used_ = 0;
     int shift_ = 0; // 64 - log2 of the table's size
     int bits_;
