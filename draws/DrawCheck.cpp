@@ -122,6 +122,10 @@ std::string namedList(const std::string& word, const std::vector<std::string>& n
     return text + ")";
 }
 
+namespace {
+
+// The place each play reaches against the draw in the draw's tier scale,
+// -1 for none.
 void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
                 std::vector<long>& places)
 {
@@ -162,6 +166,8 @@ void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const Li
         break;
     }
 }
+
+} // namespace
 
 CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
                       const LineLayout& layout)

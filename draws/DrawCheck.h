@@ -40,11 +40,6 @@ struct CheckResult {
 constexpr std::size_t kMostNamed = 10;
 std::string namedList(const std::string& word, const std::vector<std::string>& names, std::size_t count);
 
-// The place each play reaches against the draw in the draw's tier scale,
-// -1 for none: one pass, no text.
-void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
-                std::vector<long>& places);
-
 // Tallies the plays against a draw in the tiers of the layout.
 CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
                       const LineLayout& layout);

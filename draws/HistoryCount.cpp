@@ -10,20 +10,6 @@
 namespace {
 
 constexpr std::size_t kDenseTiers = 1u << 16;
-constexpr std::size_t kBetweenReports = 4096;
-
-bool stopAt(std::size_t line, std::size_t lines, WorkMonitor& monitor, HistoryCount& count)
-{
-    if (line % kBetweenReports != 0)
-        return false;
-    if (monitor.stopRequested()) {
-        count.stopped = true;
-        return true;
-    }
-    monitor.report(0.5 + 0.5 * static_cast<double>(line) / static_cast<double>(std::max<std::size_t>(lines, 1)),
-                   "Counting: " + std::to_string(line) + " of " + std::to_string(lines) + " lines");
-    return false;
-}
 
 // Digits (Pick 3 and 4) and horses (three places), in order or sorted.
 using OrderKey = std::array<int, 4>;
@@ -68,7 +54,7 @@ void countInOrder(const std::vector<ReportLine>& plays, const HistoryDraws& draw
     }
     count.draws = draws.size();
     for (std::size_t line = 0; line < plays.size(); ++line) {
-        if (stopAt(line, plays.size(), monitor, count))
+        if (stopCounting(line, plays.size(), "lines", monitor, count))
             return;
         count.lines = line + 1;
         const ReportLine& play = plays[line];
@@ -112,7 +98,7 @@ void countTickets(const std::vector<ReportLine>& plays, const HistoryDraws& draw
     std::vector<long> drawBest(draws.size(), LONG_MAX);
     count.draws = draws.size();
     for (std::size_t t = 0; t < plays.size(); ++t) {
-        if (stopAt(t, plays.size(), monitor, count))
+        if (stopCounting(t, plays.size(), "tickets", monitor, count))
             break;
         long best = LONG_MAX;
         for (std::size_t d = 0; d < draws.size(); ++d) {
@@ -134,6 +120,29 @@ void countTickets(const std::vector<ReportLine>& plays, const HistoryDraws& draw
 }
 
 } // namespace
+
+bool stopCounting(std::size_t done, std::size_t total, const char* what, WorkMonitor& monitor, HistoryCount& count)
+{
+    constexpr std::size_t kBetweenReports = 4096;
+    if (done % kBetweenReports != 0)
+        return false;
+    if (monitor.stopRequested()) {
+        count.stopped = true;
+        return true;
+    }
+    monitor.report(0.5 + 0.5 * static_cast<double>(done) / static_cast<double>(std::max<std::size_t>(total, 1)),
+                   "Counting: " + std::to_string(done) + " of " + std::to_string(total) + " " + what);
+    return false;
+}
+
+long bestPlace(const HistoryCount& count)
+{
+    long best = LONG_MAX;
+    for (long place : count.best)
+        if (place >= 0)
+            best = std::min(best, place);
+    return best;
+}
 
 TierCounts::TierCounts(std::size_t tiers) : dense_(tiers <= kDenseTiers)
 {

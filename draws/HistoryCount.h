@@ -58,6 +58,12 @@ enum class Counting { Automatic, DrawIndex, LineIndex, PairByPair };
 HistoryCount countHistory(const std::vector<ReportLine>& plays, const HistoryDraws& draws, const LineLayout& layout,
                           const TierScale& scale, WorkMonitor& monitor, Counting counting = Counting::Automatic);
 
+// Whether to stop at `done` of `total` lines or draws: every few thousand
+// the monitor hears how far the count is, and may ask it to stop.
+bool stopCounting(std::size_t done, std::size_t total, const char* what, WorkMonitor& monitor, HistoryCount& count);
+// The best place a line reached; LONG_MAX when none did.
+long bestPlace(const HistoryCount& count);
+
 // The same for number lines; countHistory hands them on.
 HistoryCount countNumberPairs(const std::vector<ReportLine>& plays, const HistoryDraws& draws,
                               const LineLayout& layout, const TierScale& scale, WorkMonitor& monitor,
