@@ -23,6 +23,9 @@ std::size_t lines(const std::string& text) { return static_cast<std::size_t>(std
 
 TEST(HostileDraws, HugeFilesNumbersLinesAndTierScalesEndInTimeWithAResult)
 {
+    // Reading 400,000 numbers, or making lines of 2000, takes a second of
+    // its own; the sanitizers and a busy machine make it several.
+    const Launch heavy{{}, 3 * RUN_SECONDS};
     TempDirectory dir;
     // A sparse file of 40 GiB takes no room on the disk.
     writeFile("huge.csv", "");
@@ -39,7 +42,7 @@ TEST(HostileDraws, HugeFilesNumbersLinesAndTierScalesEndInTimeWithAResult)
     EXPECT_EQ(huge.err, "corvane: cannot read huge.csv: the file is larger than 64 MiB\n");
 
     // A line of 400,000 numbers drawn in full: one tier of 400,001 holds it.
-    const Outcome longLine = runCorvane(dir.path(), {"--check-history", "long.csv", "Open", "long.txt"});
+    const Outcome longLine = runCorvane(dir.path(), {"--check-history", "long.csv", "Open", "long.txt"}, heavy);
     EXPECT_EQ(longLine.status, 0) << longLine.err;
     EXPECT_NE(longLine.err.find("\n400000 of 400000: 1 pair (row 1)\n400000 other tiers: 0 pairs\n"), std::string::npos)
         << longLine.err.substr(0, 300);
@@ -49,14 +52,14 @@ TEST(HostileDraws, HugeFilesNumbersLinesAndTierScalesEndInTimeWithAResult)
     EXPECT_NE(bigNumbers.err.find("3 of 3: 400 pairs (rows 1 on 2026-01-01, "), std::string::npos) << bigNumbers.err;
 
     // EuroOdds' 1000 + 1000 numbers a line have 1,002,001 tiers.
-    const Outcome euro = runCorvane(dir.path(), {"EuroOdds", "32767", "1000", "32767", "1000"});
+    const Outcome euro = runCorvane(dir.path(), {"EuroOdds", "32767", "1000", "32767", "1000"}, heavy);
     ASSERT_EQ(euro.status, 0);
     std::string draw = euro.out.substr(0, euro.out.find('\r'));
     std::size_t at = 0;
     for (int word = 0; word < 1000; ++word)
         at = draw.find_first_not_of(' ', draw.find(' ', draw.find_first_not_of(' ', at)));
     draw.insert(at, "+ ");
-    const Outcome tiers = runCorvane(dir.path(), {"--check", draw, "EuroOdds", "32767", "1000", "32767", "1000"});
+    const Outcome tiers = runCorvane(dir.path(), {"--check", draw, "EuroOdds", "32767", "1000", "32767", "1000"}, heavy);
     EXPECT_EQ(tiers.status, 0);
     EXPECT_NE(tiers.err.find("\n1000 of 1000 + 1000 of 1000: 1 line (line 1)\n"), std::string::npos);
     EXPECT_NE(tiers.err.find(" other tiers: 0 lines\n"), std::string::npos);
