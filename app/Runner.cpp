@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <unistd.h>
@@ -91,9 +92,9 @@ void describe(CLI::App& app, Options& options)
         ->type_name("DRAW");
     app.add_option_function<std::string>(
            "--check-history", [&](const std::string& file) { options.history = file; },
-           "check the pane's lines against every draw of FILE (one a line, a date\n"
-           "before it and a header line skipped) and write the pairs and lines of each\n"
-           "tier to standard error as [Check Against a Draw History]")
+           "check the pane's lines against every draw of FILE (a history as lotteries\n"
+           "publish it, or one draw a line) and write the pairs and lines of each tier\n"
+           "to standard error as [Check Against a Draw History]")
         ->type_name("FILE");
     app.add_flag("--details", options.details,
                  "write a message box's details (the odds boxes' tier tables) after it");
@@ -102,7 +103,8 @@ void describe(CLI::App& app, Options& options)
     app.add_flag("--csv", options.csv, "write the pane's report lines as CSV rows instead of the pane's text");
     app.add_flag("--frequencies", options.frequencies,
                  "write how often each number stands in the pane's lines to standard error,\n"
-                 "as CSV rows group,value,count");
+                 "as CSV rows group,value,count; with --check-history, how often the history\n"
+                 "drew each number, and [Uniformity] lines: whether they came up evenly");
     app.footer(namesText());
 }
 
@@ -121,21 +123,22 @@ bool writeResult(const char* title, const Result& result, std::ostream& err)
     return result.error.empty();
 }
 
-bool writeFrequencies(const MemoryPane& pane, const LastReport& report, std::ostream& err)
+// The counts of the pane's lines, or with a history those of its draws and
+// whether they came up evenly.
+bool writeFrequencies(const Frequencies& frequencies, std::ostream& err)
 {
-    const Frequencies frequencies = numberFrequencies(pane.text(), shownReport(report));
     if (!frequencies.error.empty()) {
         err << "corvane: --frequencies: " << escapeControls(frequencies.error) << "\n";
         return false;
     }
     err << frequencies.table();
+    for (const FrequencyGroup& group : frequencies.groups)
+        if (!group.uniformity.empty())
+            err << "[Uniformity] " << group.name << ": " << group.uniformity << "\n";
     return true;
 }
 
-} // namespace
-
-int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               bool terminalPrompts)
+int runChecked(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool terminalPrompts)
 {
     Options options;
     CLI::App app("", "corvane");
@@ -178,7 +181,7 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::string history;
     if (options.history) {
         std::string reason;
-        const auto bytes = readFileBytes(*options.history, &reason);
+        const auto bytes = readFileBytes(*options.history, &reason, kLargestTextBytes);
         if (!bytes) {
             err << "corvane: cannot read " << escapeControls(*options.history) << ": " << reason << "\n";
             return 2;
@@ -212,11 +215,17 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         && !writeResult("[Check Against a Draw]",
                         checkDraw(pane.text(), *options.draw, shownReport(click.report)), err))
         status = 1;
-    if (options.history
-        && !writeResult("[Check Against a Draw History]",
-                        checkHistory(pane.text(), history, shownReport(click.report)), err))
-        status = 1;
-    if (options.frequencies && !writeFrequencies(pane, click.report, err))
+    std::optional<Frequencies> frequencies;
+    if (options.history) {
+        HistoryResult result = checkHistory(pane.text(), history, shownReport(click.report));
+        if (!writeResult("[Check Against a Draw History]", result, err))
+            status = 1;
+        frequencies = std::move(result.frequencies);
+        if (!result.error.empty())
+            frequencies->error = result.error;
+    }
+    if (options.frequencies
+        && !writeFrequencies(frequencies ? *frequencies : numberFrequencies(pane.text(), shownReport(click.report)), err))
         status = 1;
     std::string report = pane.text();
     if (options.csv) {
@@ -235,4 +244,18 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 1;
     }
     return status;
+}
+
+} // namespace
+
+int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               bool terminalPrompts)
+{
+    // A report, a file or a check too big for the memory ends with a message, never an abort.
+    try {
+        return runChecked(args, out, err, terminalPrompts);
+    } catch (const std::bad_alloc&) {
+        err << "corvane: there is not enough memory for this run\n";
+        return 1;
+    }
 }

@@ -9,32 +9,24 @@
 
 namespace {
 
-constexpr std::size_t kMostLineNumbers = 10;
 const char* const kNoRouletteCheck = "Roulette spins have no draw to be checked against.";
 const char* const kNoLines = "The pane holds no lines to check.";
 
-// Which numbers a drum drew, for counting a line's matches at a glance.
+// Which numbers a drum drew, sorted: a number is looked up without a table
+// as big as the biggest number typed.
 class DrawnSet {
 public:
-    explicit DrawnSet(const std::vector<int>& drawn)
-    {
-        for (int number : drawn) {
-            if (static_cast<std::size_t>(number) >= marks_.size())
-                marks_.resize(static_cast<std::size_t>(number) + 1, false);
-            marks_[static_cast<std::size_t>(number)] = true;
-        }
-    }
+    explicit DrawnSet(std::vector<int> drawn) : sorted_(std::move(drawn)) { std::sort(sorted_.begin(), sorted_.end()); }
     int matches(const std::vector<int>& numbers) const
     {
         int count = 0;
         for (int number : numbers)
-            count += number >= 0 && static_cast<std::size_t>(number) < marks_.size()
-                     && marks_[static_cast<std::size_t>(number)];
+            count += std::binary_search(sorted_.begin(), sorted_.end(), number);
         return count;
     }
 
 private:
-    std::vector<bool> marks_;
+    std::vector<int> sorted_;
 };
 
 // Every play of the game: what one line's jackpot odds are taken from.
@@ -103,67 +95,48 @@ std::vector<std::string> CheckResult::lines() const
     std::vector<std::string> lines = {"Draw: " + draw};
     const auto best = bestTier();
     for (std::size_t i = 0; i < tiers.size(); ++i) {
-        const std::size_t count = tiers[i].lineNumbers.size();
-        std::string line = tiers[i].name + ": " + std::to_string(count) + " " + unit
-                           + (count == 1 ? "" : "s");
+        const std::vector<int>& numbers = tiers[i].lineNumbers;
+        std::string line = tiers[i].name + ": " + plural(numbers.size(), unit);
         if (best == i) {
-            line += count == 1 ? " (line " : " (lines ";
-            for (std::size_t j = 0; j < count && j < kMostLineNumbers; ++j)
-                line += (j > 0 ? ", " : "") + std::to_string(tiers[i].lineNumbers[j]);
-            line += ")";
+            std::vector<std::string> names;
+            for (std::size_t j = 0; j < numbers.size() && j < kMostNamed; ++j)
+                names.push_back(std::to_string(numbers[j]));
+            line += namedList("line", names, numbers.size());
         }
         lines.push_back(std::move(line));
     }
+    if (tiersLeftOut > 0)
+        lines.push_back(leftOutTiers(tiersLeftOut, unit));
     if (jackpot)
         lines.push_back(*jackpot);
     return lines;
 }
 
-TierScale tierScale(const Draw& draw, const LineLayout& layout)
+std::string namedList(const std::string& word, const std::vector<std::string>& names, std::size_t count)
 {
-    TierScale scale;
-    switch (layout.kind) {
-    case LineKind::Numbers: {
-        const int k = layout.firstCount;
-        const int kb = layout.secondCount;
-        const TierGame game{{layout.firstBiggest, k},
-                            kb > 0 ? std::optional<Drum>(Drum{0, kb}) : std::nullopt};
-        for (int m = k; m >= 0; --m)
-            for (int b = kb; b >= 0; --b)
-                scale.names.push_back(tierName(game, {m, b}));
-        break;
-    }
-    case LineKind::Digits:
-    case LineKind::Horses:
-        scale.names = {"in order", "in any order"};
-        scale.nested = true;
-        break;
-    case LineKind::Teams: {
-        const auto games = static_cast<int>(draw.teams.size());
-        for (int m = games; m >= 0; --m)
-            scale.names.push_back(std::to_string(m) + " of " + std::to_string(games) + " right");
-        scale.unit = "ticket";
-        break;
-    }
-    case LineKind::Pockets:
-        break;
-    }
-    return scale;
+    std::string text = " (" + word + (count == 1 ? " " : "s ");
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i > 0 ? ", " : "") + names[i];
+    if (count > names.size())
+        text += " and " + std::to_string(count - names.size()) + " more";
+    return text + ")";
 }
 
+namespace {
+
+// The place each play reaches against the draw in the draw's tier scale,
+// -1 for none.
 void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
-                std::vector<int>& places)
+                std::vector<long>& places)
 {
+    const TierScale scale(draw, layout);
     places.assign(plays.size(), -1);
     switch (layout.kind) {
     case LineKind::Numbers: {
-        const int k = layout.firstCount;
-        const int kb = layout.secondCount;
         const DrawnSet first(draw.first);
         const DrawnSet second(draw.second);
         for (std::size_t i = 0; i < plays.size(); ++i)
-            places[i] = (k - first.matches(plays[i].first)) * (kb + 1)
-                        + (kb - second.matches(plays[i].second));
+            places[i] = static_cast<long>(scale.place(first.matches(plays[i].first), second.matches(plays[i].second)));
         break;
     }
     case LineKind::Digits:
@@ -181,20 +154,20 @@ void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const Li
         }
         break;
     }
-    case LineKind::Teams: {
-        const auto games = static_cast<int>(draw.teams.size());
+    case LineKind::Teams:
         for (std::size_t i = 0; i < plays.size(); ++i) {
             int right = 0;
             for (std::size_t y = 0; y < draw.teams.size() && y < plays[i].teams.size(); ++y)
                 right += plays[i].teams[y] == draw.teams[y];
-            places[i] = games - right;
+            places[i] = static_cast<long>(scale.ticketPlace(right));
         }
         break;
-    }
     case LineKind::Pockets:
         break;
     }
 }
+
+} // namespace
 
 CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
                       const LineLayout& layout)
@@ -205,18 +178,37 @@ CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
         result.error = kNoRouletteCheck;
         return result;
     }
-    const TierScale scale = tierScale(draw, layout);
-    result.unit = scale.unit;
-    for (const std::string& name : scale.names)
-        result.tiers.push_back({name, {}});
-    std::vector<int> places;
+    const TierScale scale(draw, layout);
+    result.unit = scale.unit();
+    std::vector<long> places;
     placePlays(plays, draw, layout, places);
-    for (std::size_t i = 0; i < plays.size(); ++i) {
-        if (places[i] < 0)
-            continue;
-        const auto last = scale.nested ? result.tiers.size() : static_cast<std::size_t>(places[i]) + 1;
-        for (auto t = static_cast<std::size_t>(places[i]); t < last; ++t)
-            result.tiers[t].lineNumbers.push_back(plays[i].lineNumber);
+    if (scale.listsEveryTier()) {
+        for (std::size_t t = 0; t < scale.size(); ++t)
+            result.tiers.push_back({scale.name(t), {}});
+        for (std::size_t i = 0; i < plays.size(); ++i) {
+            if (places[i] < 0)
+                continue;
+            const auto place = static_cast<std::size_t>(places[i]);
+            const std::size_t last = scale.nested() ? result.tiers.size() : place + 1;
+            for (std::size_t t = place; t < last; ++t)
+                result.tiers[t].lineNumbers.push_back(plays[i].lineNumber);
+        }
+    } else {
+        // Only the tiers the plays reached, from the best down.
+        std::vector<std::size_t> order;
+        for (std::size_t i = 0; i < plays.size(); ++i)
+            if (places[i] >= 0)
+                order.push_back(i);
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
+        long listed = -1;
+        for (std::size_t i : order) {
+            if (places[i] != listed) {
+                listed = places[i];
+                result.tiers.push_back({scale.name(static_cast<std::size_t>(listed)), {}});
+            }
+            result.tiers.back().lineNumbers.push_back(plays[i].lineNumber);
+        }
+        result.tiersLeftOut = scale.size() - result.tiers.size();
     }
     if (const auto total = jackpotTotal(layout); total && !plays.empty())
         result.jackpot = jackpotLine(*total, distinctPlays(plays), result.unit);
@@ -229,15 +221,18 @@ PaneLines readPaneLines(std::string_view text, std::string_view drawText, const 
     lines.layout = report ? layoutOfReport(*report) : LineLayout{};
     lines.reportLayout = lines.layout.gameKnown();
     if (!lines.reportLayout)
-        lines.layout = layoutByShape(text, namesTeams(drawText), secondGroupSize(drawText));
+        lines.layout = layoutByShape(text, drawText);
     lines.plays = readReportLines(text, lines.layout);
     if (lines.plays.empty())
         lines.error = kNoLines;
-    // Loaded tickets tell their games by the widest one (blank games at the end
-    // leave a ticket short).
-    if (lines.layout.kind == LineKind::Teams && lines.layout.firstCount == 0)
-        for (const ReportLine& play : lines.plays)
-            lines.layout.firstCount = std::max(lines.layout.firstCount, static_cast<int>(play.teams.size()));
+    if (lines.layout.kind == LineKind::Teams) {
+        // Loaded tickets without their dash line tell their games by the
+        // widest one (blank games at the end leave a ticket short).
+        if (lines.layout.firstCount == 0)
+            for (const ReportLine& play : lines.plays)
+                lines.layout.firstCount = std::max(lines.layout.firstCount, static_cast<int>(play.teams.size()));
+        lines.teams = gameTeams(text, lines.plays, lines.layout.firstCount);
+    }
     return lines;
 }
 
@@ -255,7 +250,7 @@ CheckResult checkDraw(std::string_view text, std::string_view drawText, const La
     result.error = checkableError(lines);
     if (!result.error.empty())
         return result;
-    const DrawReading reading = readDraw(drawText, lines.layout);
+    const DrawReading reading = readDraw(drawText, lines.layout, &lines.teams);
     if (!reading.draw) {
         result.error = reading.error;
         return result;

@@ -2,6 +2,7 @@
 
 #include "Draw.h"
 #include "ReportLines.h"
+#include "TierScale.h"
 
 #include <optional>
 #include <string>
@@ -20,30 +21,24 @@ struct TierTally {
 struct CheckResult {
     std::string error;        // set when the draw does not fit or there is nothing to check
     std::string draw;         // the draw as read
-    std::vector<TierTally> tiers; // from the best tier down
+    std::vector<TierTally> tiers; // from the best tier down: every tier, or those that hold a play
+    std::size_t tiersLeftOut = 0; // the tiers that hold nothing, when not every tier is listed
     std::string unit = "line";    // "line" or "ticket"
     std::optional<std::string> jackpot; // the distinct lines' jackpot odds
 
     // The best tier that holds a play; nothing when none does.
     std::optional<std::size_t> bestTier() const;
     // The result's lines: the draw, one per tier ("4 of 6: 2 lines (lines
-    // 17, 803)", the best non-empty tier naming at most ten lines), the
-    // jackpot line; or the error alone.
+    // 17, 803)", the best non-empty tier naming at most ten lines and how
+    // many more), a line for the tiers left out, the jackpot line; or the
+    // error alone.
     std::vector<std::string> lines() const;
 };
 
-// The prize tiers of a draw for lines of the layout, from the best down.
-struct TierScale {
-    std::vector<std::string> names;
-    std::string unit = "line"; // "line" or "ticket"
-    bool nested = false;       // a play in a tier counts in the tiers after it too ("in order")
-};
-TierScale tierScale(const Draw& draw, const LineLayout& layout);
-
-// The tier each play reaches against the draw, as an index into the scale's
-// names, -1 for none: one pass, no text, for checking many draws.
-void placePlays(const std::vector<ReportLine>& plays, const Draw& draw, const LineLayout& layout,
-                std::vector<int>& places);
+// " (lines 23, 35 and 7 more)": the first names of `count` things, at most
+// ten, then how many more there are. The word is "line" or "row".
+constexpr std::size_t kMostNamed = 10;
+std::string namedList(const std::string& word, const std::vector<std::string>& names, std::size_t count);
 
 // Tallies the plays against a draw in the tiers of the layout.
 CheckResult tallyDraw(const std::vector<ReportLine>& plays, const Draw& draw,
@@ -56,6 +51,7 @@ struct PaneLines {
     LineLayout layout;
     bool reportLayout = false; // laid out as the last report, not read by shape
     std::vector<ReportLine> plays;
+    GameTeams teams; // for tickets: the teams each game can be won by
     std::string error; // "The pane holds no lines to check." when there are none
 };
 PaneLines readPaneLines(std::string_view text, std::string_view drawText, const LastReport* report);

@@ -1,80 +1,51 @@
 #include "DrawHistory.h"
 
 #include "DrawCheck.h"
+#include "LongWork.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cctype>
+#include <map>
 
 namespace {
 
 const char* const kNoDraws = "The history holds no draws.";
 
-bool isDate(std::string_view field)
+// A draw with the history's number of games, for the tiers of tickets.
+Draw scaleDraw(const HistoryDraws& draws)
 {
-    if (field.empty() || !std::isdigit(static_cast<unsigned char>(field.front())))
-        return false;
-    bool separated = false;
-    for (char c : field) {
-        if (c == '-' || c == '/' || c == '.')
-            separated = true;
-        else if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    return separated;
+    Draw draw;
+    draw.teams.resize(static_cast<std::size_t>(draws.firstCount));
+    return draw;
 }
 
-// A history line as a typed draw: semicolons read as commas, quotes and a
-// leading date dropped, and a "+" put before the second drum's numbers when
-// the line has the numbers of both drums but no "+".
-std::string drawText(std::string_view line, const LineLayout& layout)
+std::string drawsNamed(const HistoryDraws& draws, const std::vector<std::size_t>& reached)
 {
-    std::string text;
-    for (char c : line)
-        if (c != '"')
-            text += c == ';' ? ',' : c;
-    const auto start = text.find_first_not_of(" \t");
-    if (start == std::string::npos)
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < reached.size() && i < kMostNamed; ++i) {
+        const std::string_view date = draws.date(reached[i]);
+        names.push_back(std::to_string(draws.rows[reached[i]]) + (date.empty() ? "" : " on " + std::string(date)));
+    }
+    return namedList("row", names, reached.size());
+}
+
+std::string linesNamed(const std::vector<ReportLine>& plays, const std::vector<long>& best, long place)
+{
+    std::vector<std::string> names;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < best.size(); ++i)
+        if (best[i] == place && count++ < kMostNamed)
+            names.push_back(std::to_string(plays[i].lineNumber));
+    return namedList("line", names, count);
+}
+
+std::string stoppedLine(const HistoryCount& count, std::size_t lines, std::size_t draws)
+{
+    if (!count.stopped)
         return {};
-    const auto end = std::min(text.find_first_of(", \t", start), text.size());
-    if (isDate(std::string_view(text).substr(start, end - start)))
-        text.erase(0, std::min(text.find_first_not_of(", \t", end), text.size()));
-    if (layout.kind != LineKind::Numbers || layout.secondCount == 0
-        || text.find('+') != std::string::npos)
-        return text;
-    std::string spaced = text;
-    std::replace(spaced.begin(), spaced.end(), ',', ' ');
-    const auto words = wordsOf(spaced);
-    const auto firstCount = static_cast<std::size_t>(layout.firstDrawn());
-    if (words.size() != firstCount + static_cast<std::size_t>(layout.secondCount))
-        return text;
-    std::string joined;
-    for (std::size_t i = 0; i < words.size(); ++i)
-        joined += (i == firstCount ? " + " : i > 0 ? " " : "") + std::string(words[i]);
-    return joined;
-}
-
-bool isBlank(std::string_view line) { return line.find_first_not_of(" \t,;") == std::string_view::npos; }
-
-// A line that shows the draws' shape, for lines read by their shape: the
-// first one of numbers alone, else the last line (a header has words).
-std::string sampleDraw(const std::vector<std::string_view>& historyLines)
-{
-    std::string_view last;
-    for (std::string_view line : historyLines) {
-        if (isBlank(line))
-            continue;
-        const std::string text = drawText(line, LineLayout{});
-        if (text.find_first_not_of("0123456789+,; \t") == std::string::npos)
-            return text;
-        last = line;
-    }
-    return drawText(last, LineLayout{});
-}
-
-std::string counted(long count, const std::string& unit)
-{
-    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+    if (count.draws < draws)
+        return "Stopped: the counts cover the first " + std::to_string(count.draws) + " of the " + plural(draws, "draw")
+               + ".";
+    return "Stopped: the counts cover the first " + std::to_string(count.lines) + " of the " + plural(lines, "line") + ".";
 }
 
 } // namespace
@@ -84,67 +55,85 @@ std::vector<std::string> HistoryResult::lines() const
     if (!error.empty())
         return {error};
     std::vector<std::string> lines = {"Draws read: " + std::to_string(draws)};
-    for (std::size_t t = 0; t < tiers.size(); ++t)
-        lines.push_back(tiers[t] + ": " + counted(pairs[t], "pair"));
-    for (std::size_t t = 0; t < tiers.size(); ++t)
-        lines.push_back("best " + tiers[t] + ": " + counted(bestLines[t], unit));
+    if (!stopped.empty())
+        lines.push_back(stopped);
+    const auto best = std::find_if(tiers.begin(), tiers.end(), [](const HistoryTier& tier) { return tier.pairs > 0; });
+    const auto section = [&](const std::string& prefix, const std::string& named, auto count, const std::string& word) {
+        for (auto tier = tiers.begin(); tier != tiers.end(); ++tier) {
+            lines.push_back(prefix + tier->name + ": " + plural(static_cast<std::size_t>(count(*tier)), word)
+                            + (tier == best ? named : ""));
+            if (bonus && static_cast<std::size_t>(tier - tiers.begin()) == bonusAfter)
+                lines.push_back(prefix + bonusTier.name + ": " + plural(static_cast<std::size_t>(count(bonusTier)), word));
+        }
+        if (tiersLeftOut > 0)
+            lines.push_back(prefix + leftOutTiers(tiersLeftOut, word));
+    };
+    section("", bestDraws, [](const HistoryTier& tier) { return tier.pairs; }, "pair");
+    section("best ", bestLines, [](const HistoryTier& tier) { return tier.lines; }, unit);
     return lines;
 }
 
 HistoryResult checkHistory(std::string_view text, std::string_view history, const LastReport* report)
 {
+    UnwatchedWork unwatched;
+    return checkHistory(text, history, report, unwatched);
+}
+
+HistoryResult checkHistory(std::string_view text, std::string_view history, const LastReport* report,
+                           WorkMonitor& monitor, Counting counting)
+{
     HistoryResult result;
-    const std::vector<std::string_view> historyLines = splitLines(history);
-    const PaneLines lines = readPaneLines(text, sampleDraw(historyLines), report);
+    const PaneLines lines = readPaneLines(text, historySample(history), report);
     result.error = checkableError(lines);
     if (!result.error.empty())
         return result;
-
-    const std::size_t unreached = SIZE_MAX;
-    std::vector<std::size_t> best(lines.plays.size(), unreached);
-    std::vector<int> places;
-    bool nested = false;
-    bool first = true;
-    for (std::size_t n = 0; n < historyLines.size(); ++n) {
-        if (isBlank(historyLines[n]))
-            continue;
-        const DrawReading reading = readDraw(drawText(historyLines[n], lines.layout), lines.layout);
-        const bool header = first;
-        first = false;
-        if (!reading.draw) {
-            if (header)
-                continue;
-            result.error = "Line " + std::to_string(n + 1) + " of the history: " + reading.error;
-            return result;
-        }
-        if (result.tiers.empty()) {
-            const TierScale scale = tierScale(*reading.draw, lines.layout);
-            result.tiers = scale.names;
-            result.unit = scale.unit;
-            nested = scale.nested;
-            result.pairs.assign(scale.names.size(), 0);
-            result.bestLines.assign(scale.names.size(), 0);
-        }
-        ++result.draws;
-        placePlays(lines.plays, *reading.draw, lines.layout, places);
-        for (std::size_t i = 0; i < places.size(); ++i) {
-            if (places[i] < 0)
-                continue;
-            const auto place = static_cast<std::size_t>(places[i]);
-            ++result.pairs[place];
-            best[i] = std::min(best[i], place);
-        }
-    }
-    if (result.draws == 0) {
+    const HistoryReading reading = readHistory(history, lines.layout, lines.teams, monitor);
+    const HistoryDraws& draws = reading.draws;
+    result.error = reading.stopped ? "The check was stopped while it read the history." : reading.error;
+    if (result.error.empty() && draws.size() == 0)
         result.error = kNoDraws;
+    if (!result.error.empty())
         return result;
+
+    const TierScale scale(scaleDraw(draws), lines.layout);
+    const HistoryCount count = countHistory(lines.plays, draws, lines.layout, scale, monitor, counting);
+    result.draws = draws.size();
+    result.unit = scale.unit();
+    result.stopped = stoppedLine(count, lines.plays.size(), draws.size());
+    std::map<long, long> bestLines;
+    for (long place : count.best)
+        if (place >= 0)
+            ++bestLines[place];
+    std::vector<std::size_t> listed;
+    if (scale.listsEveryTier())
+        for (std::size_t place = 0; place < scale.size(); ++place)
+            listed.push_back(place);
+    else
+        listed = count.pairs.places();
+    long long earlier = 0;
+    for (std::size_t place : listed) {
+        const auto found = bestLines.find(static_cast<long>(place));
+        HistoryTier tier{scale.name(place), count.pairs.at(place), found == bestLines.end() ? 0 : found->second};
+        // A play in order is a play in any order too.
+        if (scale.nested())
+            tier.pairs = earlier += tier.pairs;
+        result.tiers.push_back(std::move(tier));
     }
-    // A play in order is a play in any order too.
-    if (nested)
-        for (std::size_t t = 1; t < result.pairs.size(); ++t)
-            result.pairs[t] += result.pairs[t - 1];
-    for (std::size_t place : best)
-        if (place != unreached)
-            ++result.bestLines[place];
+    result.tiersLeftOut = scale.size() - listed.size();
+
+    const LineLayout& layout = lines.layout;
+    result.bonus = draws.bonus && layout.kind == LineKind::Numbers && layout.secondCount == 0
+                   && layout.firstCount >= 2 && draws.firstCount == layout.firstCount && scale.listsEveryTier();
+    if (result.bonus) {
+        result.bonusAfter = scale.place(layout.firstCount - 1, 0);
+        result.bonusTier = {result.tiers[result.bonusAfter].name + " + bonus", count.bonusPairs, 0};
+        for (std::size_t i = 0; i < count.best.size(); ++i)
+            result.bonusTier.lines += count.best[i] == static_cast<long>(result.bonusAfter) && count.bonusLines[i];
+    }
+    if (!bestLines.empty()) {
+        result.bestDraws = drawsNamed(draws, count.bestDraws);
+        result.bestLines = linesNamed(lines.plays, count.best, bestLines.begin()->first);
+    }
+    result.frequencies = drawFrequencies(draws, layout);
     return result;
 }

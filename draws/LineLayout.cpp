@@ -1,10 +1,12 @@
 #include "LineLayout.h"
 
 #include "BiggestNumbers.h"
+#include "Draw.h"
 #include "LastReport.h"
 #include "LottoGames.h"
 #include "ReportLines.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -63,6 +65,41 @@ bool isNumberLine(std::string_view line)
     return true;
 }
 
+// How many numbers at the end of a line of our own reports form a second
+// group: the line's fields are all W columns wide but one, W + 1, whose
+// number would have fit in W; 0 when the line shows no such group.
+int secondGroupByColumns(std::string_view line)
+{
+    std::vector<std::size_t> widths;
+    std::vector<std::size_t> digits;
+    std::size_t start = 0;
+    for (std::string_view word : wordsOf(line)) {
+        const auto end = static_cast<std::size_t>(word.data() - line.data()) + word.size();
+        widths.push_back(end - start);
+        digits.push_back(word.size());
+        start = end;
+    }
+    const std::size_t width = widths.empty() ? 0 : widths.front();
+    std::size_t group = 0;
+    for (std::size_t i = 1; i < widths.size(); ++i) {
+        if (widths[i] == width + 1 && digits[i] < width && group == 0)
+            group = i;
+        else if (widths[i] != width)
+            return 0;
+    }
+    return group == 0 ? 0 : static_cast<int>(widths.size() - group);
+}
+
+// The games of a ticket report, told by its line of 9 × (games + 1) dashes;
+// 0 when the text holds no such line.
+int ticketGames(const std::vector<std::string_view>& lines)
+{
+    for (std::string_view line : lines)
+        if (line.size() >= 18 && line.size() % 9 == 0 && line.find_first_not_of('-') == std::string_view::npos)
+            return static_cast<int>(line.size() / 9) - 1;
+    return 0;
+}
+
 } // namespace
 
 LineLayout layoutOfReport(const LastReport& report)
@@ -74,7 +111,7 @@ LineLayout layoutOfReport(const LastReport& report)
         return numbers(b.back() - '0', drawable(value(0)));
     if (b == "Keno") {
         LineLayout keno = numbers(kKeno.numbers, whole(kKenoBiggestNumber));
-        keno.drawnFirst = 20;
+        keno.drawnFirst = kKenoDrawn;
         return keno;
     }
     if (b == "Power51" || b == "Power61")
@@ -99,9 +136,20 @@ LineLayout layoutOfReport(const LastReport& report)
     return {};
 }
 
-LineLayout layoutByShape(std::string_view text, bool drawNamesTeams, int secondCount)
+LineLayout layoutByShape(std::string_view text, std::string_view draw)
 {
-    for (std::string_view line : splitLines(text)) {
+    const std::vector<std::string_view> lines = splitLines(text);
+    const bool drawNamesTeams = namesTeams(draw);
+    const int drawSecond = secondGroupSize(draw);
+    // With no draw to tell, tickets are text of names that a dash line ends.
+    if (draw.empty()) {
+        const auto first = std::find_if(lines.begin(), lines.end(),
+                                        [](std::string_view line) { return !wordsOf(line).empty(); });
+        const int games = ticketGames(lines);
+        if (games > 0 && first != lines.end() && hasLetter(*first) && !isSpinLine(*first))
+            return {LineKind::Teams, games, 0, 0, 0, 0};
+    }
+    for (std::string_view line : lines) {
         if (drawNamesTeams) {
             if (hasLetter(line) && !isSpinLine(line))
                 return {LineKind::Teams, 0, 0, 0, 0, 0};
@@ -114,8 +162,9 @@ LineLayout layoutByShape(std::string_view text, bool drawNamesTeams, int secondC
         if (isSpinLine(line))
             return {LineKind::Pockets, 1, 0, 0, 0, 0};
         const auto count = static_cast<int>(wordsOf(line).size());
-        if (isNumberLine(line) && count > secondCount)
-            return {LineKind::Numbers, count - secondCount, secondCount, 0, 0, 0};
+        const int second = draw.find('+') != std::string_view::npos ? drawSecond : secondGroupByColumns(line);
+        if (isNumberLine(line) && count > second)
+            return {LineKind::Numbers, count - second, second, 0, 0, 0};
     }
     return {};
 }

@@ -4,6 +4,9 @@
 
 struct LastReport;
 
+// A Keno draw draws 20 numbers; a line holds fewer.
+constexpr int kKenoDrawn = 20;
+
 // What the numbers of a report line stand for.
 enum class LineKind {
     Numbers, // lotto, Keno and the odds calculators: one or two groups
@@ -33,7 +36,10 @@ LineLayout layoutOfReport(const LastReport& report);
 
 // The layout of text loaded or typed, read from the shape of its first line
 // that holds a play: a digit line, a trifecta, a roulette spin, a ticket of
-// team names (when the draw names teams), or numbers, whose last
-// `secondCount` (the draw's numbers after "+") form a second group. Kind
-// Numbers with firstCount 0 when no line holds a play.
-LineLayout layoutByShape(std::string_view text, bool drawNamesTeams, int secondCount);
+// team names (when the draw names teams or, with no draw given, when a line
+// of dashes ends the tickets), or numbers. The last numbers of a line form a
+// second group when the draw gives that many after "+", or, for a draw
+// without "+", when the line sets them off by one more blank (a PowerBall,
+// Euro Millions' second ballset). Kind Numbers with firstCount 0 when no line
+// holds a play.
+LineLayout layoutByShape(std::string_view text, std::string_view draw);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HistoryReader.h"
 #include "ReportLines.h"
 
 #include <string>
@@ -18,6 +19,7 @@ struct FrequencyBar {
 struct FrequencyGroup {
     std::string name; // "first", "second", "position 1", "pocket", "place 1"
     std::vector<FrequencyBar> bars;
+    std::string uniformity; // for a history's draws: whether they came up evenly, in words
 
     long total() const;
     double mean() const; // the mean count of a bar
@@ -26,10 +28,12 @@ struct FrequencyGroup {
 struct Frequencies {
     std::string error; // set when the text holds no lines to count
     std::size_t lines = 0;
-    std::string source; // the last report's game and values, or empty for lines read by shape
+    std::string unit = "line"; // "line", or "draw" for a history
+    std::string source; // the last report's game and values, the history; empty for lines read by shape
     std::vector<FrequencyGroup> groups;
 
-    // "1000 lines of Lotto 6 (Biggest Number: 49)", "12 lines read from the pane".
+    // "1000 lines of Lotto 6 (Biggest Number: 49)", "12 lines read from the
+    // pane", "4210 draws of the history".
     std::string summary() const;
     // CSV rows "group,value,count", one per bar, under that header.
     std::string table() const;
@@ -43,3 +47,9 @@ Frequencies countFrequencies(const std::vector<ReportLine>& plays, const LineLay
 
 // Counts the values of a text's lines, read as the draw check reads them.
 Frequencies numberFrequencies(std::string_view text, const LastReport* report);
+
+// Counts the numbers a history drew, as countFrequencies counts lines, and
+// tests each group for whether its numbers came up evenly (Uniformity): the
+// first drum's draws take their k numbers without replacement, a digit
+// position or a finishing place one.
+Frequencies drawFrequencies(const HistoryDraws& draws, const LineLayout& layout);

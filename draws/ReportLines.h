@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Draw.h"
 #include "LineLayout.h"
 
 #include <string>
@@ -20,9 +21,16 @@ struct ReportLine {
 // dash and tally lines, lines of another count) are left out.
 std::vector<ReportLine> readReportLines(std::string_view text, const LineLayout& layout);
 
-// The text's lines without their line ends (LF or CR LF).
+// The teams each game of the tickets can be won by: the names of its column
+// in the tickets and in the tally lines after them.
+GameTeams gameTeams(std::string_view text, const std::vector<ReportLine>& tickets, int games);
+
+// The text's lines without their line ends (LF or CR LF), and without the
+// byte-order mark an editor may have put before the first one.
 std::vector<std::string_view> splitLines(std::string_view text);
 // The blank-separated words of a line.
 std::vector<std::string_view> wordsOf(std::string_view line);
 // A whole decimal number of at most nine digits; -1 when the word is not one.
 int wholeNumber(std::string_view word);
+// "1 line", "2 lines".
+std::string plural(std::size_t count, const std::string& word);

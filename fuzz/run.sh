@@ -10,9 +10,9 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     CXX=clang++ CC=clang cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTESSARO7_FUZZ=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON > /dev/null
 fi
-cmake --build "$build_dir" -j "$(nproc)" --target fuzz_answer fuzz_parameter_file fuzz_game_file fuzz_click
+cmake --build "$build_dir" -j "$(nproc)" --target fuzz_answer fuzz_parameter_file fuzz_game_file fuzz_click fuzz_draws
 mkdir -p fuzz-out
-for target in fuzz_answer fuzz_parameter_file fuzz_game_file fuzz_click; do
+for target in fuzz_answer fuzz_parameter_file fuzz_game_file fuzz_click fuzz_draws; do
     corpus=fuzz-out/$target-corpus
     mkdir -p "$corpus"
     cp fuzz/seeds/$target/* "$corpus/" 2>/dev/null || true

@@ -47,6 +47,9 @@ std::string ticketName(std::string_view name)
 std::vector<Game> readGames(std::string_view text, int count)
 {
     std::vector<Game> games(count > 0 ? static_cast<std::size_t>(count) : 0);
+    // A byte-order mark an editor put first is no part of the first team.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.remove_prefix(3);
     FieldReader reader(text);
     for (Game& game : games) {
         // Past the end of the text a field reads as empty.

@@ -14,7 +14,7 @@ struct Game {
 // Works on UTF-8 characters, never splitting one.
 std::string ticketName(std::string_view name);
 
-// The first `count` games of a game file's text, two fields per game. A
-// line without a comma shifts the games after it; the games past the end
-// of the text keep empty names.
+// The first `count` games of a game file's text, two fields per game; a
+// byte-order mark before them is skipped. A line without a comma shifts the
+// games after it; the games past the end of the text keep empty names.
 std::vector<Game> readGames(std::string_view text, int count);

@@ -47,7 +47,9 @@ mpz_class totalCombinations(const TierGame& game)
 
 std::string jackpotLine(const mpz_class& total, long distinctLines, const std::string& unit)
 {
+    // Below 10 a whole number hides too much: 1 in 1.31 is not 1 in 1.
+    const int decimals = total < 10 * mpz_class(distinctLines) ? 2 : 0;
     return std::to_string(distinctLines) + " distinct " + unit
            + (distinctLines == 1 ? " holds" : "s hold")
-           + " the jackpot with probability 1 in " + quotientText(total, distinctLines, 0);
+           + " the jackpot with probability 1 in " + quotientText(total, distinctLines, decimals);
 }

@@ -22,6 +22,7 @@ std::string quotientText(const mpz_class& total, const mpz_class& divisor, int d
 mpz_class totalCombinations(const TierGame& game);
 
 // "L distinct lines hold the jackpot with probability 1 in X": X is the
-// total of combinations over L (L > 0), rounded to a whole number. The unit
+// total of combinations over L (L > 0), rounded to a whole number, or to two
+// decimals below 10 ("1 in 1.31"). The unit
 // is what a play is called ("line", "ticket").
 std::string jackpotLine(const mpz_class& total, long distinctLines, const std::string& unit);

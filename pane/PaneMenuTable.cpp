@@ -15,7 +15,7 @@ namespace {
 void checkAgainstADraw(PaneMenuContext& menu)
 {
     const std::string text = menu.pane.text();
-    CheckDrawDialog dialog(text, menu.reports.inPane(text), menu.window);
+    CheckDrawDialog dialog(text, menu.reports.inPane(text), menu.window, &menu.dialogs);
     QObject::connect(&dialog, &CheckDrawDialog::lineChosen, &dialog,
                      [&menu](int lineNumber) { menu.pane.selectLine(lineNumber); });
     dialog.exec();

@@ -1,6 +1,8 @@
 #include "CheckDrawDialog.h"
 
+#include "Dialogs.h"
 #include "DrawCheck.h"
+#include "LongWork.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,8 +14,8 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWidget* parent)
-    : QDialog(parent), text_(std::move(text)), report_(report), draw_(new QLineEdit(this)),
+CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWidget* parent, Dialogs* dialogs)
+    : QDialog(parent), text_(std::move(text)), report_(report), dialogs_(dialogs), draw_(new QLineEdit(this)),
       result_(new QPlainTextEdit(this)),
       hint_(new QLabel(QStringLiteral("Double-click a line number to select that line in the pane."), this))
 {
@@ -59,7 +61,22 @@ CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWi
 
 void CheckDrawDialog::check()
 {
-    const CheckResult result = checkDraw(text_, draw_->text().toStdString(), report_);
+    const std::string draw = draw_->text().toStdString();
+    CheckResult result;
+    bool stopped = false;
+    // A 64 MiB pane takes seconds to read: a Cancel keeps the result shown before.
+    const auto work = [&](WorkMonitor& monitor) {
+        monitor.report(-1, "Checking the lines against the draw");
+        result = checkDraw(text_, draw, report_);
+        stopped = monitor.stopRequested();
+    };
+    UnwatchedWork unwatched;
+    if (dialogs_)
+        dialogs_->runWork("Check Against a Draw", work);
+    else
+        work(unwatched);
+    if (stopped)
+        return;
     QStringList lines;
     for (const std::string& line : result.lines())
         lines << QString::fromStdString(line);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class Dialogs;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,8 +19,10 @@ class CheckDrawDialog : public QDialog {
 
 public:
     // Checks `text`, read as `report` laid it out when given (it must then
-    // outlive the dialog), else by the lines' shape.
-    CheckDrawDialog(std::string text, const LastReport* report, QWidget* parent = nullptr);
+    // outlive the dialog), else by the lines' shape; through the dialogs'
+    // long work when given, so that a big pane's check shows its progress.
+    CheckDrawDialog(std::string text, const LastReport* report, QWidget* parent = nullptr,
+                    Dialogs* dialogs = nullptr);
 
     // Checks the typed draw and shows the result, or what is wrong with it.
     void check();
@@ -36,6 +39,7 @@ private:
 
     std::string text_;
     const LastReport* report_;
+    Dialogs* dialogs_;
     QLineEdit* draw_;
     QPlainTextEdit* result_;
     QLabel* hint_;

@@ -58,10 +58,12 @@ QChartView* chartOf(const FrequencyGroup& group, const QString& summary)
     bars->setBarWidth(0.8);
 
     // The mean runs across every bar, from the first one's left edge to the
-    // last one's right edge.
+    // last one's right edge; for a history's draws it is the count a fair
+    // draw is expected to give.
     const double mean = group.mean();
     auto* meanLine = new QLineSeries;
-    meanLine->setName(QStringLiteral("mean ") + QString::number(mean, 'f', 2));
+    meanLine->setName((group.uniformity.empty() ? QStringLiteral("mean ") : QStringLiteral("expected "))
+                      + QString::number(mean, 'f', 2));
     meanLine->append(-0.5, mean);
     meanLine->append(static_cast<qreal>(group.bars.size()) - 0.5, mean);
     meanLine->setPen(QPen(Qt::red, 2));
@@ -118,6 +120,20 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(q(frequencies.summary()), this));
     layout->addWidget(tabs_, 1);
+    // A history's draws: whether the shown group came up evenly.
+    if (!frequencies.groups.empty() && !frequencies.groups.front().uniformity.empty()) {
+        auto* uniformity = new QLabel(this);
+        uniformity->setObjectName(QStringLiteral("uniformity"));
+        uniformity->setWordWrap(true);
+        uniformity->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const auto show = [uniformity, groups = frequencies.groups](int tab) {
+            if (tab >= 0 && static_cast<std::size_t>(tab) < groups.size())
+                uniformity->setText(QStringLiteral("Uniformity: ") + q(groups[static_cast<std::size_t>(tab)].uniformity));
+        };
+        show(0);
+        connect(tabs_, &QTabWidget::currentChanged, uniformity, show);
+        layout->addWidget(uniformity);
+    }
     layout->addWidget(buttons);
     // Wide enough for 80 bars, but never wider than the screen (at twice the
     // scale a screen may hold only a part of it).

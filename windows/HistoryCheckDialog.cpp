@@ -2,22 +2,28 @@
 
 #include "Dialogs.h"
 #include "DrawHistory.h"
+#include "FrequencyChartWindow.h"
+#include "LongWork.h"
 #include "TextFile.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include <filesystem>
+#include <new>
+#include <optional>
 
 namespace {
 
 const char* const kTitle = "Check Against a Draw History";
-// A history is a few years of draws; a bigger file is no history.
-constexpr std::size_t kHistoryLimitBytes = 64u << 20;
 
 } // namespace
 
-HistoryCheckDialog::HistoryCheckDialog(const std::string& result, QWidget* parent) : QDialog(parent)
+HistoryCheckDialog::HistoryCheckDialog(const std::string& result, Frequencies frequencies, QWidget* parent)
+    : QDialog(parent), frequencies_(std::move(frequencies))
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     setObjectName(QStringLiteral("DrawHistoryCheck"));
@@ -25,11 +31,21 @@ HistoryCheckDialog::HistoryCheckDialog(const std::string& result, QWidget* paren
     text->setReadOnly(true);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* chart = buttons->addButton(QStringLiteral("Number Frequencies..."), QDialogButtonBox::ActionRole);
+    chart->setEnabled(frequencies_.error.empty());
+    connect(chart, &QPushButton::clicked, this, &HistoryCheckDialog::showFrequencies);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    resize(420, 460);
+    resize(560, 460);
+}
+
+void HistoryCheckDialog::showFrequencies()
+{
+    auto* window = new FrequencyChartWindow(frequencies_, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void HistoryCheckDialog::open(QWidget* parent, Dialogs& dialogs, const std::string& paneText,
@@ -41,18 +57,26 @@ void HistoryCheckDialog::open(QWidget* parent, Dialogs& dialogs, const std::stri
     if (!path)
         return;
     std::string reason;
-    const auto bytes = readFileBytes(*path, &reason, kHistoryLimitBytes);
+    auto bytes = readFileBytes(*path, &reason, kLargestTextBytes);
     if (!bytes) {
         dialogs.message("Cannot open \"" + *path + "\": " + reason + ".", kTitle);
         return;
     }
-    const HistoryResult result = checkHistory(paneText, decodeText(std::move(*bytes)), report);
-    if (!result.error.empty()) {
-        dialogs.message(result.error, kTitle);
+    std::optional<HistoryResult> result;
+    try {
+        const std::string history = decodeText(std::move(*bytes));
+        dialogs.runWork(kTitle, [&](WorkMonitor& monitor) { result = checkHistory(paneText, history, report, monitor); });
+    } catch (const std::bad_alloc&) {
+        dialogs.message("There is not enough memory to check the lines against \"" + *path + "\".", kTitle);
+        return;
+    }
+    if (!result->error.empty()) {
+        dialogs.message(result->error, kTitle);
         return;
     }
     std::string text;
-    for (const std::string& line : result.lines())
+    for (const std::string& line : result->lines())
         text += line + "\n";
-    HistoryCheckDialog(text, parent).exec();
+    result->frequencies.source = std::filesystem::path(*path).filename().string();
+    HistoryCheckDialog(text, std::move(result->frequencies), parent).exec();
 }

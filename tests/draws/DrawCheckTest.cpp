@@ -59,9 +59,9 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
          reportOf("USBet", {"3", "GAMES.3"}),
          "Draw: GIANTS, 49ERS, JETS\n3 of 3 right: 1 ticket (line 1)\n2 of 3 right: 0 tickets\n"
          "1 of 3 right: 1 ticket\n0 of 3 right: 0 tickets\n"
-         "2 distinct tickets hold the jackpot with probability 1 in 4\n", "Giants, 49ers, Jets"},
+         "2 distinct tickets hold the jackpot with probability 1 in 4.00\n", "Giants, 49ers, Jets"},
         {"at most ten line numbers", twelve, std::nullopt,
-         "Draw: 3 11 19 27 38 45\n6 of 6: 12 lines (lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10)\n5 of 6: 0 lines\n"
+         "Draw: 3 11 19 27 38 45\n6 of 6: 12 lines (lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more)\n5 of 6: 0 lines\n"
          "4 of 6: 0 lines\n3 of 6: 0 lines\n2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 0 lines\n", "3 11 19 27 38 45"},
         {"no report lines", "Welcome to the generator.\n\n", std::nullopt, "The pane holds no lines to check.\n",
          "3 11 19 27 38 45"},
@@ -75,7 +75,7 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
         {"no plus", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
          "The lines hold a second group of 1 number: give it after \"+\".\n", "3 11 19 27 38 7"},
         {"a PowerBall too big", "   3  11  19  27  38    7\r\n", reportOf("Power51", {"53", "42"}),
-         "43 is out of range: the numbers run from 1 to 42.\n", "3 11 19 27 38 + 43"},
+         "43 is out of range: the second drum's numbers run from 1 to 42.\n", "3 11 19 27 38 + 43"},
         {"a horse twice", "   5   3   8\r\n", horses, "5 is drawn twice.\n", "5 5 8"},
         {"a ninth horse of 8", "   5   3   8\r\n", horses, "9 is out of range: the horses run from 1 to 8.\n", "5 3 9"},
         {"no digit", " 3  7  0 \r\n", std::nullopt, "10 is out of range: the digits run from 0 to 9.\n", "3 7 10"},
@@ -84,4 +84,56 @@ TEST(DrawCheck, TalliesEveryGameInItsTiersOrSaysWhatIsWrongWithTheDraw)
     };
     for (const DrawsCase& c : cases)
         EXPECT_EQ(joined(checkDraw(c.text, c.against, given(c.report)).lines()), c.expected) << c.what;
+}
+
+TEST(DrawCheck, ReadsDrawsAsPastedAndRefusesOnesThatDoNotFitTheLines)
+{
+    const std::string greek = "\xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9    \xce\xa0\xce\x91\xce\x9f\xce\x9a      JETS\r\n";
+    const std::string tickets = "GIANTS    49ERS     JETS\r\nVIKING    RAMS      DOLPHI\r\n";
+    std::string thirty;
+    std::string half;
+    for (int n = 1; n <= 30; ++n) {
+        thirty += " " + std::to_string(n);
+        half += " " + std::to_string(n <= 15 ? n : n + 25);
+    }
+    const std::vector<DrawsCase> cases = {
+        {"a pasted line end, tab and no-break spaces", kLotto6, std::nullopt,
+         "Draw: 3 11 19 27 38 45\n6 of 6: 1 line (line 1)\n5 of 6: 1 line\n4 of 6: 1 line\n3 of 6: 0 lines\n"
+         "2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 1 line\n",
+         "3\t11\xc2\xa0" "19 27\xe2\x80\xaf" "38 45\r\n"},
+        {"a saved report's byte-order mark", "\xEF\xBB\xBF   3  11  19  27  38  45\r\n", std::nullopt,
+         "Draw: 3 11 19 27 38 45\n6 of 6: 1 line (line 1)\n5 of 6: 0 lines\n4 of 6: 0 lines\n3 of 6: 0 lines\n"
+         "2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 0 lines\n",
+         "3 11 19 27 38 45"},
+        {"lines read by their shape take no seventh number", kLotto6, std::nullopt,
+         "The draw holds 7 numbers where 6 are needed.\n", "3 11 19 27 38 45 46"},
+        {"nor every number", kLotto6, std::nullopt, "The draw holds 30 numbers where 6 are needed.\n", thirty},
+        {"one number is needed", kPowerOdds, std::nullopt, "The draw holds 2 numbers where 1 is needed.\n", "3 9 + 2 1"},
+        {"a PowerBall the lines set off needs its plus", "   3  11  19  27  38    7\r\n", std::nullopt,
+         "The lines hold a second group of 1 number: give it after \"+\".\n", "3 11 19 27 7 38"},
+        {"team names read by their characters", greek, reportOf("USBet", {"3", "GAMES.3"}),
+         "Draw: \xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9, \xce\xa0\xce\x91\xce\x9f\xce\x9a, JETS\n"
+         "3 of 3 right: 1 ticket (line 1)\n2 of 3 right: 0 tickets\n1 of 3 right: 0 tickets\n0 of 3 right: 0 tickets\n"
+         "1 distinct ticket holds the jackpot with probability 1 in 8.00\n",
+         "\xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9\xce\xb1\xce\xba\xcf\x8c\xcf\x82, \xce\xa0\xce\x91\xce\x9f\xce\x9a, Jets"},
+        {"a team of another game", tickets, std::nullopt, "\"Jets\" is not a team of game 2 (49ERS or RAMS).\n",
+         "Giants, Jets, 49ers"},
+        {"one game", "HEADS\r\nTAILS\r\n", reportOf("USBet", {"1", "GAMES.1"}),
+         "The draw names 2 teams where 1 game is played.\n", "Heads, Tails"},
+        {"more tiers than the odds box shows: those that hold nothing left out",
+         thirty + "\r\n" + half + "\r\n", std::nullopt,
+         "Draw:" + thirty + "\n30 of 30: 1 line (line 1)\n15 of 30: 1 line\n29 other tiers: 0 lines\n", thirty},
+    };
+    for (const DrawsCase& c : cases)
+        EXPECT_EQ(joined(checkDraw(c.text, c.against, given(c.report)).lines()), c.expected) << c.what;
+
+    // 49 of the 64 tickets of six coin tosses: 1 in 64/49.
+    std::string coins;
+    for (int ticket = 0; ticket < 49; ++ticket) {
+        for (int game = 0; game < 6; ++game)
+            coins += std::string(ticket >> game & 1 ? "T" : "H") + (game < 5 ? "         " : "\r\n");
+    }
+    const LastReport sixTosses = reportOf("USBet", {"6", "GAMES.6"});
+    EXPECT_EQ(checkDraw(coins, "H H H H H H", &sixTosses).lines().back(),
+              "49 distinct tickets hold the jackpot with probability 1 in 1.31");
 }

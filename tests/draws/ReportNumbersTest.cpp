@@ -82,6 +82,12 @@ TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
          "SMITH,    O\"NEAL    JETS\r\nGIANTS              DOLPHI\r\n------------------------------------\r\n"
          "SMITH, 1 O\"NEAL 1  JETS 1 \r\n", reportOf("USBet", {"3", "GAMES.3"}),
          "g1,g2,g3\r\n\"SMITH,\",\"O\"\"NEAL\",JETS\r\nGIANTS,,DOLPHI\r\n"},
+        {"cells a spreadsheet would run as formulas", "=HYPER    @SUM      -1+2\r\n+CMD      \tTAB      JETS\r\n",
+         reportOf("USBet", {"3", "GAMES.3"}), "g1,g2,g3\r\n'=HYPER,'@SUM,'-1+2\r\n'+CMD,'\tTAB,JETS\r\n"},
+        {"a saved ticket report by its dash line, names cut by characters",
+         "\xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9    49ERS\r\nVIKING    RAMS\r\n---------------------------\r\n"
+         "VIKING 1  49ERS 1 \r\n", std::nullopt,
+         "g1,g2\r\n\xce\x9f\xce\xbb\xcf\x85\xce\xbc\xcf\x80\xce\xb9,49ERS\r\nVIKING,RAMS\r\n"},
     };
     for (const DrawsCase& c : cases) {
         const CsvReport csv = reportCsv(c.text, given(c.report));
@@ -94,17 +100,18 @@ TEST(DrawHistory, TalliesPairsAndEachLinesBestTier)
     const std::vector<DrawsCase> cases = {
         {"dates, a header, a blank line and semicolons", "  1  2  3\r\n  4  5  6\r\n",
          reportOf("AnyLotto", {"9", "3"}),
-         "Draws read: 3\n3 of 3: 1 pair\n2 of 3: 1 pair\n1 of 3: 1 pair\n0 of 3: 3 pairs\nbest 3 of 3: 1 line\n"
+         "Draws read: 3\n3 of 3: 1 pair (row 2 on 2026-11-28)\n2 of 3: 1 pair\n1 of 3: 1 pair\n0 of 3: 3 pairs\n"
+         "best 3 of 3: 1 line (line 1)\n"
          "best 2 of 3: 0 lines\nbest 1 of 3: 1 line\nbest 0 of 3: 0 lines\n",
          "date,n1,n2,n3\r\n2026-11-28,1,2,3\r\n28/11/2026 1 2 4\r\n\r\n2026.12.01;7;8;9\r\n"},
         {"two drums, a CSV row without its plus", "  1  2   3\r\n", reportOf("PowerOdds", {"9", "2", "3"}),
-         "Draws read: 2\n2 of 2 + 1 of 1: 1 pair\n2 of 2 + 0 of 1: 0 pairs\n1 of 2 + 1 of 1: 1 pair\n"
+         "Draws read: 2\n2 of 2 + 1 of 1: 1 pair (row 1)\n2 of 2 + 0 of 1: 0 pairs\n1 of 2 + 1 of 1: 1 pair\n"
          "1 of 2 + 0 of 1: 0 pairs\n0 of 2 + 1 of 1: 0 pairs\n0 of 2 + 0 of 1: 0 pairs\n"
-         "best 2 of 2 + 1 of 1: 1 line\nbest 2 of 2 + 0 of 1: 0 lines\nbest 1 of 2 + 1 of 1: 0 lines\n"
+         "best 2 of 2 + 1 of 1: 1 line (line 1)\nbest 2 of 2 + 0 of 1: 0 lines\nbest 1 of 2 + 1 of 1: 0 lines\n"
          "best 1 of 2 + 0 of 1: 0 lines\nbest 0 of 2 + 1 of 1: 0 lines\nbest 0 of 2 + 0 of 1: 0 lines\n",
          "1,2,3\r\n1 5 + 3\r\n"},
         {"digits in order count in any order too", " 1  2  3 \r\n 3  2  1 \r\n", std::nullopt,
-         "Draws read: 2\nin order: 2 pairs\nin any order: 4 pairs\nbest in order: 2 lines\n"
+         "Draws read: 2\nin order: 2 pairs (rows 1, 2)\nin any order: 4 pairs\nbest in order: 2 lines (lines 1, 2)\n"
          "best in any order: 0 lines\n", "123\n321\n"},
         {"a draw that does not fit", "  1  2  3\r\n", reportOf("AnyLotto", {"9", "3"}),
          "Line 3 of the history: 12 is out of range: the numbers run from 1 to 9.\n", "1 2 3\n4 5 6\n4 5 12\n"},

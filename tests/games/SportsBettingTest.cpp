@@ -35,6 +35,7 @@ TEST(ReadGames, TakesTwoFieldsPerGameFromTheStartOfTheFile)
         {"\"New York, NY\", Boston\n", 1, {{"NEW YO", "BOSTON"}}},
         {"Köln,\nBonn, Bern\n", 2, {{"KÖLN", ""}, {"BONN", "BERN"}}},
         {"Heads, Tails\n", -1, {}},
+        {"\xEF\xBB\xBFGiants, Vikings\n", 1, {{"GIANTS", "VIKING"}}}, // an editor's byte-order mark
     };
     for (const auto& [text, count, teams] : cases) {
         Teams read;

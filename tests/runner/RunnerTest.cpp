@@ -152,3 +152,26 @@ TEST(Runner, ASaveThatCannotWriteEndsWithStatusOneAndMessagesShowNoControlCharac
         EXPECT_EQ(result.err, err) << args[0];
     }
 }
+
+TEST(Runner, FrequenciesWithAHistoryCountItsDrawsAndTestWhetherTheyCameUpEvenly)
+{
+    TempDirectory dir;
+    // 49 draws that draw every number six times: as even as can be.
+    std::string history = "Draw Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6\r\n";
+    for (int d = 0; d < 49; ++d) {
+        history += "01-Jan-2026";
+        for (int i = 0; i < 6; ++i)
+            history += "," + std::to_string((6 * d + i) % 49 + 1);
+        history += "\r\n";
+    }
+    writeFile("history.csv", history);
+    const RunResult result = run({"--check-history", "history.csv", "--frequencies", "--seed", "42", "Pick6", "49"});
+    EXPECT_EQ(result.status, 0);
+    const std::string table = "group,value,count\r\nfirst,1,6\r\nfirst,2,6\r\n";
+    EXPECT_NE(result.err.find("\nbest 0 of 6: "), std::string::npos);
+    EXPECT_NE(result.err.find(table), std::string::npos);
+    const std::string uniformity = "first,49,6\r\n[Uniformity] first: chi-square 0.00 (Pearson's × 48/43: 6 of 49 drawn "
+                                   "without replacement), 48 degrees of freedom, p = 1.0000: a fair draw gives counts "
+                                   "this uneven or more in 100 % of histories, so nothing here says it is unfair.\n";
+    EXPECT_EQ(result.err.substr(result.err.size() - std::min(result.err.size(), uniformity.size())), uniformity);
+}
