@@ -2,22 +2,27 @@
 
 #include "ButtonTable.h"
 #include "ClickGuard.h"
+#include "ControlActions.h"
 #include "CloseGuard.h"
 #include "Clock.h"
 #include "FocusRingStyle.h"
 #include "PaneContextMenu.h"
+#include "PaneMenuTable.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 #include "RandomSource.h"
 #include "Seeder.h"
 #include "ShownReport.h"
 #include "StartUp.h"
+#include "ToolWindow.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
 #include <functional>
@@ -58,11 +63,15 @@ QFont surfaceFont(const char* family, double points)
 
 struct CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : label(new QLabel(control)), pane(control), dialogs(control), guard(control),
-          closeGuard(
-              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); }),
-          menu({control, pane, dialogs, reports,
-                [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }})
+        : control(control), label(new QLabel(control)), pane(control), dialogs(control), guard(control),
+          closeGuard(control, [this] { return unsaved(); }, [this] { return saveTyped(); }),
+          paneMenu{control, pane, dialogs, reports,
+                   [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }},
+          actions(control, pane, paneMenu, [this](const char* name) { run(*findButton(name)); }),
+          contextMenu(pane, [this] {
+              actions.refresh();
+              return actions.paneMenu();
+          })
     {
     }
 
@@ -71,15 +80,40 @@ struct CorvaneGen7::Surface {
         runClick([&button](ClickContext& click) { runButton(button, click); });
     }
 
-    // One click at a time; the report it shows becomes the last report.
+    // One click at a time; the report it shows becomes the last report, and
+    // the windows the pane's menu opened learn of the text that replaced the
+    // one they show.
     void runClick(const std::function<void(ClickContext&)>& procedure)
     {
         guard.run([this, &procedure] {
+            const unsigned long textsBefore = pane.textsShown();
             ClickContext context{pane, dialogs, RandomSource::process(), clock, std::nullopt};
             procedure(context);
+            if (!context.report.shown && pane.textsShown() == textsBefore)
+                return;
+            const std::string text = pane.text();
             if (context.report.shown)
-                reports.keep(context.report, pane.text());
+                reports.keep(context.report, text);
+            if (pane.textsShown() != textsBefore)
+                ToolWindow::tellPaneReplaced(control, text, reports.inPane(text));
         });
+        actions.refresh();
+    }
+
+    CloseGuard::Unsaved unsaved() const
+    {
+        if (pane.hasUnsavedEdits())
+            return CloseGuard::Unsaved::Shown;
+        return pane.typedTextSetAside() ? CloseGuard::Unsaved::SetAside : CloseGuard::Unsaved::Nothing;
+    }
+
+    // Saves what the user typed, brought back first when a click set it aside.
+    bool saveTyped()
+    {
+        if (!pane.hasUnsavedEdits())
+            pane.bringBackTypedText();
+        run(*findButton("Save"));
+        return !pane.hasUnsavedEdits();
     }
 
     // The banner and the grid keep their design-time places, centred over
@@ -97,6 +131,7 @@ struct CorvaneGen7::Surface {
                                             size.height() - kDesignPane.top() - kPaneBottomMargin));
     }
 
+    CorvaneGen7* control;
     QLabel* label;
     std::vector<QPushButton*> buttons; // in the order of kButtons
     QtPane pane;
@@ -105,7 +140,9 @@ struct CorvaneGen7::Surface {
     ClickGuard guard;
     CloseGuard closeGuard;
     ShownReport reports;
-    PaneContextMenu menu;
+    PaneMenuContext paneMenu;
+    ControlActions actions;
+    PaneContextMenu contextMenu;
     FocusRingStyle focusRing;
 };
 
@@ -136,13 +173,28 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         surface_->buttons.push_back(button);
         tabOrder.emplace_back(row.tabIndex, button);
     }
+    edit->setStyle(&surface_->focusRing);
     tabOrder.emplace_back(21, edit); // the banner (20) takes no focus
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
+    // Shift+F10 and the Menu key open the pane's menu from anywhere in the control.
+    auto* paneMenuKeys = new QAction(this);
+    paneMenuKeys->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    paneMenuKeys->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(paneMenuKeys, &QAction::triggered, this, [this] { surface_->contextMenu.popupAtCaret(); });
+    addAction(paneMenuKeys);
+
+    surface_->dialogs.textLook = [this] { return surface_->pane.lookOfSelection(); };
+    // Undo, Redo, Cut and Copy are offered as the pane's text and selection allow.
+    surface_->pane.changed = [this] { surface_->actions.refresh(); };
+    connect(static_cast<QsciScintilla*>(edit), &QsciScintilla::selectionChanged, this,
+            [this] { surface_->actions.refresh(); });
     writeWelcome(surface_->pane);
+    // Undo brings the welcome back once the first report replaces it.
+    surface_->pane.keepForUndo();
     setMinimumSize(kDesignSize);
     resize(kDesignSize);
     surface_->place(kDesignSize);

@@ -22,6 +22,14 @@ constexpr qint64 kRepaintMilliseconds = 100;
 
 unsigned long at(long position) { return static_cast<unsigned long>(position); }
 
+// The desktop's redo key and the two that editors answer everywhere.
+bool isRedoKey(const QKeyEvent& event)
+{
+    const auto combination = event.keyCombination();
+    return event.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+        || combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
 } // namespace
 
 PaneEditor::PaneEditor(QWidget* parent) : QsciScintilla(parent)
@@ -42,10 +50,14 @@ PaneEditor::PaneEditor(QWidget* parent) : QsciScintilla(parent)
 
 void PaneEditor::undo()
 {
-    if (isUndoAvailable())
-        QsciScintilla::undo();
-    else if (undoBeyondEdits)
-        undoBeyondEdits();
+    if (undoCommand)
+        undoCommand();
+}
+
+void PaneEditor::redo()
+{
+    if (redoCommand)
+        redoCommand();
 }
 
 void PaneEditor::paste()
@@ -64,6 +76,11 @@ void PaneEditor::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (isRedoKey(*event)) {
+        redo();
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ControlModifier)) {
         SendScintilla(SCI_REPLACESEL, "\t");
         event->accept();
@@ -79,6 +96,19 @@ void PaneEditor::changeEvent(QEvent* event)
     QsciScintilla::changeEvent(event);
     if (event->type() == QEvent::FontChange && fontChanged)
         fontChanged(font());
+}
+
+// The frame shows whether the pane has the focus.
+void PaneEditor::focusInEvent(QFocusEvent* event)
+{
+    QsciScintilla::focusInEvent(event);
+    update();
+}
+
+void PaneEditor::focusOutEvent(QFocusEvent* event)
+{
+    QsciScintilla::focusOutEvent(event);
+    update();
 }
 
 void PaneEditor::takeCaretLineEnd()

@@ -9,15 +9,15 @@ class QPrinter;
 
 // The editing widget behind the output pane, with the keyboard of a text
 // box in a form: Tab and Shift+Tab leave it (Ctrl+Tab types a tab), a new
-// line takes the line end of the line it is made from, and undo goes one
-// step further back than the user's own edits when the pane can.
+// line takes the line end of the line it is made from, and undo and redo
+// are the pane's, which go further than the user's own edits.
 class PaneEditor : public QsciScintilla {
 public:
     explicit PaneEditor(QWidget* parent);
 
-    // Called by undo when the user's own edits are all undone; false when
-    // there is nothing further back.
-    std::function<bool()> undoBeyondEdits;
+    // What undo and redo do, from the keyboard too.
+    std::function<void()> undoCommand;
+    std::function<void()> redoCommand;
     // Called when the widget's font changes.
     std::function<void(const QFont&)> fontChanged;
 
@@ -27,12 +27,15 @@ public:
     bool print(QPrinter& printer, long from, long to);
 
     void undo() override;
+    void redo() override;
     void paste() override;
 
 protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Long lines alternate between a style and its twin at every word.

@@ -2,7 +2,7 @@
 
 #include "PaneEditor.h"
 
-#include <QMenu>
+#include <QPoint>
 
 #include <algorithm>
 #include <array>
@@ -57,12 +57,19 @@ QtPane::QtPane(QWidget* parent) : editor_(new PaneEditor(parent)), styles_(*edit
         styles_.setPaneFont(pane);
     };
     editor_->fontChanged(editor_->font());
-    editor_->undoBeyondEdits = [this] { return restoreBeforeCommand(); };
+    editor_->undoCommand = [this] { undo(); };
+    editor_->redoCommand = [this] { redo(); };
     editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
     QObject::connect(editor_, &Sci::SCN_MODIFIED, editor_,
                      [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
-                         if (!commandChanging_)
-                             userChanged(position, length, type & Sci::SC_MOD_INSERTTEXT);
+                         if (commandChanging_)
+                             return;
+                         // New typing leaves nothing to redo.
+                         if (type & Sci::SC_PERFORMED_USER)
+                             forward_.clear();
+                         userChanged(position, length, type & Sci::SC_MOD_INSERTTEXT);
+                         if (changed)
+                             changed();
                      });
 }
 
@@ -73,7 +80,9 @@ QtPane::~QtPane()
     // The widget may outlive the pane.
     QObject::disconnect(editor_, &Sci::SCN_MODIFIED, editor_, nullptr);
     editor_->fontChanged = nullptr;
-    editor_->undoBeyondEdits = nullptr;
+    changed = nullptr;
+    editor_->undoCommand = nullptr;
+    editor_->redoCommand = nullptr;
 }
 
 long QtPane::length() const { return editor_->SendScintilla(Sci::SCI_GETLENGTH); }
@@ -237,19 +246,105 @@ void QtPane::setVisible(bool visible) { editor_->setVisible(visible); }
 
 void QtPane::setFocus() { editor_->setFocus(); }
 
-void QtPane::markSaved() { userEdited_ = false; }
+void QtPane::markSaved() { editor_->SendScintilla(Sci::SCI_SETSAVEPOINT); }
 
 QWidget* QtPane::widget() const { return editor_; }
 
-bool QtPane::hasUnsavedEdits() const { return userEdited_; }
-
-QMenu* QtPane::createStandardContextMenu()
+FontChoice QtPane::lookOfSelection() const
 {
-    QMenu* menu = editor_->createStandardContextMenu();
-    // Its first entry is Undo, which can also take back a command's text.
-    if (before_ && menu && !menu->actions().isEmpty())
-        menu->actions().first()->setEnabled(true);
-    return menu;
+    const long start = hasSelection() ? editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART) : 0;
+    const FontChoice& pane = styles_.paneFont();
+    if (start >= length())
+        return pane;
+    const int style = static_cast<int>(editor_->SendScintilla(Sci::SCI_GETSTYLEAT, at(start)) & 0xFF);
+    const TextFormat& format = styles_.formatOf(style);
+    FontChoice look = pane;
+    look.name = format.name.value_or(pane.name);
+    look.size = format.size.value_or(pane.size);
+    look.bold = format.bold.value_or(pane.bold);
+    look.italic = format.italic.value_or(pane.italic);
+    look.underline = format.underline.value_or(pane.underline);
+    look.colour = format.colour.value_or(0);
+    return look;
+}
+
+bool QtPane::hasUnsavedEdits() const { return editor_->SendScintilla(Sci::SCI_GETMODIFY) != 0; }
+
+bool QtPane::typedTextSetAside() const
+{
+    return std::any_of(back_.begin(), back_.end(), [](const SetAside& text) { return text.typed; });
+}
+
+bool QtPane::bringBackTypedText()
+{
+    if (!typedTextSetAside())
+        return false;
+    while (!back_.back().typed) {
+        forward_.push_back(setAside());
+        show(std::move(back_.back()));
+        back_.pop_back();
+    }
+    forward_.push_back(setAside());
+    show(std::move(back_.back()));
+    back_.pop_back();
+    return true;
+}
+
+bool QtPane::canUndo() const { return editor_->isUndoAvailable() || !back_.empty(); }
+
+bool QtPane::canRedo() const { return editor_->isRedoAvailable() || !forward_.empty(); }
+
+void QtPane::undo()
+{
+    if (editor_->isUndoAvailable()) {
+        editor_->QsciScintilla::undo();
+        return;
+    }
+    if (back_.empty())
+        return;
+    // A help text is no step of its own: redo skips it as undo did.
+    if (worthKeeping_)
+        forward_.push_back(setAside());
+    show(std::move(back_.back()));
+    back_.pop_back();
+}
+
+void QtPane::redo()
+{
+    if (editor_->isRedoAvailable()) {
+        editor_->QsciScintilla::redo();
+        return;
+    }
+    if (forward_.empty())
+        return;
+    if (worthKeeping_)
+        back_.push_back(setAside());
+    show(std::move(forward_.back()));
+    forward_.pop_back();
+}
+
+bool QtPane::hasSelection() const { return editor_->hasSelectedText(); }
+
+void QtPane::cut() { editor_->cut(); }
+
+void QtPane::copy() { editor_->copy(); }
+
+void QtPane::paste() { editor_->paste(); }
+
+void QtPane::deleteSelection() { editor_->removeSelectedText(); }
+
+void QtPane::selectAll() { editor_->selectAll(); }
+
+QPoint QtPane::caretPoint() const
+{
+    const long caret = editor_->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const long x = editor_->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, caret);
+    const long y = editor_->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, caret)
+        + editor_->SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL);
+    // A caret scrolled out of sight opens the menu at the nearest edge.
+    const QSize view = editor_->viewport()->size();
+    return editor_->viewport()->mapTo(editor_, QPoint(std::clamp(static_cast<int>(x), 0, view.width() - 1),
+                                                      std::clamp(static_cast<int>(y), 0, view.height() - 1)));
 }
 
 void QtPane::selectLine(int lineNumber)
@@ -275,32 +370,39 @@ bool QtPane::print(QPrinter& printer) const
 
 void QtPane::emptyForCommand()
 {
+    forward_.clear();
     if (!worthKeeping_) {
         editor_->SendScintilla(Sci::SCI_CLEARALL);
         return;
     }
     // The text set aside keeps recording the user's edits when it comes back.
     editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
-    before_ = Before{editor_->document(), styles_.state(), insertFormat_, userEdited_};
+    back_.push_back(setAside());
+    // Of the older texts only those with unsaved edits stay: the others a
+    // button or a file gives again, the user's typing nothing does.
+    back_.erase(std::remove_if(back_.begin(), back_.end() - 1, [](const SetAside& text) { return !text.typed; }),
+                back_.end() - 1);
     editor_->setDocument(QsciDocument());
     editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));
     editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
     worthKeeping_ = false;
 }
 
-bool QtPane::restoreBeforeCommand()
+QtPane::SetAside QtPane::setAside() const
 {
-    if (!before_)
-        return false;
-    Before before = std::move(*before_);
-    before_.reset();
-    editor_->setDocument(before.document);
-    styles_.restore(std::move(before.styles));
-    insertFormat_ = before.insertFormat;
-    userEdited_ = before.userEdited;
+    return {editor_->document(), styles_.state(), insertFormat_, hasUnsavedEdits()};
+}
+
+void QtPane::show(SetAside text)
+{
+    editor_->setDocument(text.document);
+    styles_.restore(std::move(text.styles));
+    insertFormat_ = text.insertFormat;
     worthKeeping_ = true;
+    ++textsShown_;
     showFromTheTop();
-    return true;
+    if (changed)
+        changed();
 }
 
 void QtPane::beginCommandChange()
@@ -315,13 +417,15 @@ void QtPane::commandChangeDone()
     editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
     editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     editor_->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    editor_->SendScintilla(Sci::SCI_SETSAVEPOINT);
     commandChanging_ = false;
-    userEdited_ = false;
+    ++textsShown_;
+    if (changed)
+        changed();
 }
 
 void QtPane::userChanged(long position, long length, bool inserted)
 {
-    userEdited_ = true;
     worthKeeping_ = true;
     if (!inserted)
         return;

@@ -17,10 +17,10 @@ constexpr std::size_t kHistoryLimitBytes = 64u << 20;
 
 } // namespace
 
-HistoryCheckDialog::HistoryCheckDialog(const std::string& result, QWidget* parent) : QDialog(parent)
+HistoryCheckDialog::HistoryCheckDialog(const std::string& result, QWidget* control)
+    : ToolWindow(control, QStringLiteral("DrawHistoryCheck"))
 {
     setWindowTitle(QString::fromLatin1(kTitle));
-    setObjectName(QStringLiteral("DrawHistoryCheck"));
     auto* text = new QPlainTextEdit(QString::fromStdString(result), this);
     text->setReadOnly(true);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -54,5 +54,5 @@ void HistoryCheckDialog::open(QWidget* parent, Dialogs& dialogs, const std::stri
     std::string text;
     for (const std::string& line : result.lines())
         text += line + "\n";
-    HistoryCheckDialog(text, parent).exec();
+    (new HistoryCheckDialog(text, parent))->showBesideControl();
 }

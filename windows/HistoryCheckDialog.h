@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ToolWindow.h"
 
 #include <string>
 
@@ -9,11 +9,11 @@ struct LastReport;
 
 // "Check Against a Draw History": the number of draws a history file held,
 // the pairs of each tier and the lines whose best tier each one was.
-class HistoryCheckDialog : public QDialog {
+class HistoryCheckDialog : public ToolWindow {
     Q_OBJECT
 
 public:
-    HistoryCheckDialog(const std::string& result, QWidget* parent);
+    HistoryCheckDialog(const std::string& result, QWidget* control);
 
     // Asks for a history file, checks the pane's lines against its draws and
     // shows the result; what went wrong goes to a message box.

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QColor>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -209,18 +208,72 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     EXPECT_EQ(pane.text(), "");
 
     // A help text is not a step of its own: back past it to the report,
-    // which comes back in its own font.
+    // which comes back in its own font, and forward past it again.
     pane.setSelectionFontName("Courier");
     pane.setSelectionText("report\r\n");
     const std::string reportFormat = formatAt(0);
     pane.setText("");
     pane.setText("help\n");
     pane.setText("");
+    pane.setSelectionFontSize(14);
     pane.setSelectionText("next report\r\n");
-    // The edit menu's Undo goes the same way back.
-    const std::unique_ptr<QMenu> menu(pane.createStandardContextMenu());
-    menu->actions().first()->trigger();
+    const std::string nextFormat = formatAt(0);
+    pane.undo();
     EXPECT_EQ(pane.text(), "report\r\n");
     EXPECT_EQ(formatAt(0), reportFormat);
-    EXPECT_FALSE(std::unique_ptr<QMenu>(pane.createStandardContextMenu())->actions().first()->isEnabled());
+    EXPECT_FALSE(pane.canUndo());
+    QTest::keyClick(pane.widget(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(pane.text(), "next report\r\n");
+    EXPECT_EQ(formatAt(0), nextFormat);
+    EXPECT_FALSE(pane.canRedo());
+}
+
+// Typed text that a command replaced stays aside through later commands,
+// which take each other's place, until undo brings it back.
+TEST_F(QtPaneTest, TypedTextSetAsideOutlivesLaterReportsAndComesBackForSaving)
+{
+    const auto report = [this](const char* text) {
+        pane.setText("");
+        pane.setSelectionText(text);
+    };
+    pane.setText("welcome\n");
+    pane.keepForUndo();
+    report("first\r\n");
+    QTest::keyClicks(pane.widget(), "notes ");
+    EXPECT_TRUE(pane.hasUnsavedEdits());
+    report("second\r\n");
+    EXPECT_FALSE(pane.hasUnsavedEdits());
+    EXPECT_TRUE(pane.typedTextSetAside());
+    report("third\r\n");
+    report("fourth\r\n");
+    // Back: the report before, then the typed text; the welcome and the
+    // reports between went.
+    const char* back[] = {"third\r\n", "notes first\r\n", "first\r\n"};
+    for (const char* text : back) {
+        pane.undo();
+        EXPECT_EQ(pane.text(), text);
+    }
+    EXPECT_FALSE(pane.canUndo());
+    const char* forward[] = {"notes first\r\n", "third\r\n", "fourth\r\n"};
+    for (const char* text : forward) {
+        QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(pane.text(), text);
+    }
+
+    // Brought back for saving, it leaves the report shown for redo.
+    EXPECT_TRUE(pane.bringBackTypedText());
+    EXPECT_EQ(pane.text(), "notes first\r\n");
+    pane.markSaved();
+    EXPECT_FALSE(pane.typedTextSetAside());
+    EXPECT_FALSE(pane.bringBackTypedText());
+    pane.redo();
+    pane.redo();
+    EXPECT_EQ(pane.text(), "fourth\r\n");
+
+    // Undo of the first report brings the welcome back, kept for undo.
+    pane.setText("welcome\n");
+    pane.keepForUndo();
+    report("report\r\n");
+    pane.undo();
+    EXPECT_EQ(pane.text(), "welcome\n");
 }
