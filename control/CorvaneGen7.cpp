@@ -89,13 +89,13 @@ struct CorvaneGen7::Surface {
             const unsigned long textsBefore = pane.textsShown();
             ClickContext context{pane, dialogs, RandomSource::process(), clock, std::nullopt};
             procedure(context);
-            if (!context.report.shown && pane.textsShown() == textsBefore)
-                return;
-            const std::string text = pane.text();
-            if (context.report.shown)
-                reports.keep(context.report, text);
-            if (pane.textsShown() != textsBefore)
+            // A report whose showing was cancelled is no report in the pane.
+            if (context.report.shown && !pane.textCancelled())
+                reports.keep(context.report, pane.textView());
+            if (pane.textsShown() != textsBefore && ToolWindow::anyOpen(control)) {
+                const std::string text = pane.text();
                 ToolWindow::tellPaneReplaced(control, text, reports.inPane(text));
+            }
         });
         actions.refresh();
     }

@@ -21,8 +21,11 @@ public:
     // Called when the widget's font changes.
     std::function<void(const QFont&)> fontChanged;
 
-    // Inserts `text` at `position` in `style`, the window repainting meanwhile.
-    void insert(long position, const std::string& text, int style);
+    // Inserts `text` at `position` in `style`, in slices of whole lines;
+    // after each slice but the last, `sliceDone` learns how far it got, and
+    // stops the insertion with false. Returns the bytes inserted.
+    std::size_t insert(long position, const std::string& text, int style,
+                       const std::function<bool(double)>& sliceDone = nullptr);
     // Prints the text from `from` to `to`; false when the printer failed.
     bool print(QPrinter& printer, long from, long to);
 
@@ -38,7 +41,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Long lines alternate between a style and its twin at every word.
+    // Long lines alternate between a style and its twin at every word, and
+    // within a long run without blanks.
     void styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style);
     // New lines typed or pasted end as the caret's line does.
     void takeCaretLineEnd();

@@ -46,7 +46,7 @@ void exportAsCsv(PaneMenuContext& menu)
 // text in sight.
 const LastReport* reportShown(PaneMenuContext& menu, const char* title)
 {
-    const LastReport* report = menu.reports.inPane(menu.pane.text());
+    const LastReport* report = menu.reports.inPane(menu.pane.textView());
     if (!report)
         menu.dialogs.message("The pane shows no report.", title);
     return report;

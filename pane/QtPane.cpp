@@ -1,6 +1,7 @@
 #include "QtPane.h"
 
 #include "PaneEditor.h"
+#include "SliceProgress.h"
 
 #include <QPoint>
 
@@ -97,13 +98,15 @@ std::string QtPane::textBetween(long start, long end) const
     return text;
 }
 
-std::string QtPane::text() const
+std::string QtPane::text() const { return std::string(textView()); }
+
+std::string_view QtPane::textView() const
 {
     const long size = length();
     if (size == 0)
         return {};
     const auto* bytes = static_cast<const char*>(editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
-    return std::string(bytes, static_cast<std::size_t>(size));
+    return {bytes, static_cast<std::size_t>(size)};
 }
 
 void QtPane::setText(const std::string& text)
@@ -112,9 +115,11 @@ void QtPane::setText(const std::string& text)
     emptyForCommand();
     insertFormat_ = {};
     styles_.reset(insertFormat_);
-    editor_->insert(0, text, 0);
+    const bool whole = insertShowingProgress(0, text, 0);
     commandChangeDone();
     worthKeeping_ = false;
+    if (!whole)
+        dropCancelledText(0, std::string());
     showFromTheTop();
 }
 
@@ -136,6 +141,7 @@ void QtPane::setSelectionText(const std::string& text)
     beginCommandChange();
     const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
     const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
+    const std::string replaced = textBetween(start, end);
     if (end > start)
         editor_->SendScintilla(Sci::SCI_DELETERANGE, at(start), end - start);
     // A text that fills the emptied pane (a report, a file) takes style 0,
@@ -143,8 +149,12 @@ void QtPane::setSelectionText(const std::string& text)
     const bool intoEmpty = length() == 0;
     if (intoEmpty)
         styles_.reset(insertFormat_);
-    editor_->insert(start, text, styles_.styleOf(insertFormat_));
+    const bool whole = insertShowingProgress(start, text, styles_.styleOf(insertFormat_));
     commandChangeDone();
+    if (!whole) {
+        dropCancelledText(start, replaced);
+        return;
+    }
     worthKeeping_ = true;
     if (intoEmpty)
         showFromTheTop();
@@ -152,8 +162,42 @@ void QtPane::setSelectionText(const std::string& text)
         editor_->SendScintilla(Sci::SCI_GOTOPOS, at(start + static_cast<long>(text.size())));
 }
 
+bool QtPane::insertShowingProgress(long position, const std::string& text, int style)
+{
+    SliceProgress progress(editor_->window(), QStringLiteral("Showing the Text"),
+                           QStringLiteral("Putting %1 MB of text into the text box...")
+                               .arg(static_cast<double>(text.size()) / (1 << 20), 0, 'f', 1),
+                           progressAfterMs);
+    // The rest of the window repaints between slices, the pane only once
+    // the text is in: each of its repaints would lay out its long lines again.
+    editor_->viewport()->setUpdatesEnabled(false);
+    const std::size_t inserted =
+        editor_->insert(position, text, style, [&progress](double done) { return progress.sliceDone(done); });
+    editor_->viewport()->setUpdatesEnabled(true);
+    cancelledAt_ = inserted < text.size() ? std::optional<long>(position + static_cast<long>(inserted)) : std::nullopt;
+    return !cancelledAt_;
+}
+
+// The part of a text that went in before Cancel goes again: an emptied pane
+// shows what undo would bring back, a selection comes back.
+void QtPane::dropCancelledText(long start, const std::string& replaced)
+{
+    beginCommandChange();
+    editor_->SendScintilla(Sci::SCI_DELETERANGE, at(start), *cancelledAt_ - start);
+    const bool empty = length() == 0;
+    if (!replaced.empty())
+        editor_->insert(start, replaced, styles_.styleOf(insertFormat_));
+    commandChangeDone();
+    if (empty && !back_.empty()) {
+        show(std::move(back_.back()));
+        back_.pop_back();
+    }
+}
+
 void QtPane::showFromTheTop()
 {
+    // The scroll bar grows to the widest line shown from now on.
+    editor_->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     editor_->SendScintilla(Sci::SCI_GOTOPOS, 0L);
     editor_->SendScintilla(Sci::SCI_SETFIRSTVISIBLELINE, 0L);
     editor_->SendScintilla(Sci::SCI_SETXOFFSET, 0L);

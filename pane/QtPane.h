@@ -7,7 +7,9 @@
 #include <functional>
 #include <Qsci/qscidocument.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class PaneEditor;
@@ -42,6 +44,8 @@ public:
     void markSaved() override;
 
     QWidget* widget() const;
+    // The text without a copy, valid until the next change.
+    std::string_view textView() const;
     // Called after the text changed, or undo or redo brought another one.
     std::function<void()> changed;
     // The look of the selection's first character, or of the pane's first
@@ -62,6 +66,12 @@ public:
     // Grows by one whenever a command or an undo or redo past one puts
     // another text in the pane.
     unsigned long textsShown() const { return textsShown_; }
+    // True when the user cancelled the last text a command put in, which
+    // the pane then dropped.
+    bool textCancelled() const { return cancelledAt_.has_value(); }
+    // A text that takes longer than this to go in shows its progress, with
+    // Cancel.
+    int progressAfterMs = 500;
 
     // Undo goes back through the user's edits, then to the texts commands
     // replaced; redo goes forward the same way.
@@ -100,6 +110,9 @@ private:
     };
     SetAside setAside() const;
     void show(SetAside text);
+    // Inserts with a progress dialog once it takes long; false when cancelled.
+    bool insertShowingProgress(long position, const std::string& text, int style);
+    void dropCancelledText(long start, const std::string& replaced);
     void beginCommandChange();
     void commandChangeDone();
     void userChanged(long position, long length, bool inserted);
@@ -112,6 +125,7 @@ private:
     // Text that came from the user or from a report, as opposed to a help text.
     bool worthKeeping_ = false;
     unsigned long textsShown_ = 0;
+    std::optional<long> cancelledAt_; // where the cancelled text stopped
     // Texts commands replaced, the latest last: the latest one, and every
     // one that holds the user's unsaved edits.
     std::vector<SetAside> back_;

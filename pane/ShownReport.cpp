@@ -11,21 +11,21 @@ constexpr std::size_t kKept = 8;
 
 } // namespace
 
-void ShownReport::keep(const LastReport& report, const std::string& paneText)
+void ShownReport::keep(const LastReport& report, std::string_view paneText)
 {
-    shown_.push_front({report, paneText.size(), std::hash<std::string>{}(paneText)});
+    shown_.push_front({report, paneText.size(), std::hash<std::string_view>{}(paneText)});
     if (shown_.size() > kKept)
         shown_.pop_back();
 }
 
-const LastReport* ShownReport::inPane(const std::string& paneText) const
+const LastReport* ShownReport::inPane(std::string_view paneText) const
 {
     std::size_t hash = 0;
     for (const Shown& shown : shown_) {
         if (shown.textSize != paneText.size())
             continue;
         if (hash == 0)
-            hash = std::hash<std::string>{}(paneText);
+            hash = std::hash<std::string_view>{}(paneText);
         if (shown.textHash == hash)
             return &shown.report;
     }

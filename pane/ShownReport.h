@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <deque>
-#include <string>
+#include <string_view>
 
 // The reports clicks showed, and which of them the pane holds as shown: only
 // that one's lines are read as its report laid them out. Undo and redo may
@@ -13,12 +13,12 @@ class ShownReport {
 public:
     // Keeps the report of a click that showed one; `paneText` is what the
     // pane held right after.
-    void keep(const LastReport& report, const std::string& paneText);
+    void keep(const LastReport& report, std::string_view paneText);
 
     // The latest report; nothing before the first one.
     const LastReport* last() const { return shown_.empty() ? nullptr : &shown_.front().report; }
     // The latest report whose very text the pane holds; else nothing.
-    const LastReport* inPane(const std::string& paneText) const;
+    const LastReport* inPane(std::string_view paneText) const;
 
 private:
     struct Shown {

@@ -70,6 +70,11 @@ QRect ToolWindow::place() const
 
 void ToolWindow::paneReplaced(const std::string&, const LastReport*) { close(); }
 
+bool ToolWindow::anyOpen(const QWidget* control)
+{
+    return control->findChild<ToolWindow*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+}
+
 void ToolWindow::tellPaneReplaced(QWidget* control, const std::string& text, const LastReport* report)
 {
     for (ToolWindow* window : control->findChildren<ToolWindow*>(QString(), Qt::FindDirectChildrenOnly))

@@ -26,6 +26,8 @@ public:
     // text): the window shows what it says of that text, or closes, as it
     // does unless it knows better.
     virtual void paneReplaced(const std::string& text, const LastReport* report);
+    // Whether `control` has a window open.
+    static bool anyOpen(const QWidget* control);
     // Tells each window `control` opened that the pane's text was replaced.
     static void tellPaneReplaced(QWidget* control, const std::string& text, const LastReport* report);
 
