@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "DetailsTable.h"
 #include "MenuMnemonics.h"
 

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "CorvaneGen7.h"
 #include "DialogTesting.h"
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "DialogTesting.h"
 #include "QtDialogs.h"
 #include "QtPane.h"

@@ -1,10 +1,12 @@
 #include "PaneCommands.h"
+#include "QtPrinting.h"
 #include "QtPane.h"
 #include "TestSupport.h"
 
 #include <QClipboard>
 #include <QColor>
 #include <QGuiApplication>
+#include <QProgressDialog>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -115,7 +117,14 @@ TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTenAcrossLongL
     std::string line;
     for (int game = 0; game < 1000; ++game)
         line += game % 2 ? "Vikings   " : "Giants    ";
-    std::string report = line + "\r\n" + line + "\r\n";
+    // A run without blanks is cut every 16 bytes, never inside a character.
+    const std::string dashes(400, '-');
+    std::string accents;
+    for (int i = 0; i < 200; ++i)
+        accents += "\u00e9";
+    std::string report = line + "\r\n" + line + "\r\n" + dashes + "\r\n" + accents + "\r\n";
+    const long dashesAt = 2 * static_cast<long>(line.size() + 2);
+    const long accentsAt = dashesAt + 402;
     for (int row = 0; row < 1000; ++row)
         report += " 1  2  3 \r\n";
     // Seen from the far end before, the new report shows from its first line.
@@ -130,9 +139,14 @@ TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTenAcrossLongL
     EXPECT_EQ(send(Sci::SCI_GETFIRSTVISIBLELINE), 0);
     EXPECT_EQ(send(Sci::SCI_GETCURRENTPOS), 0);
     EXPECT_EQ(send(Sci::SCI_GETXOFFSET), 0);
-    for (long position : {0L, 15L, 5005L, 10020L, 20005L, 30995L})
+    for (long position : {0L, 15L, 5005L, 10020L, 20005L, dashesAt + 20, accentsAt + 33, 31795L})
         EXPECT_EQ(formatAt(position), "Courier 1000 bold #000000") << position;
     EXPECT_NE(send(Sci::SCI_GETSTYLEAT, 0), send(Sci::SCI_GETSTYLEAT, 15));
+    const auto styleAt = [this](long position) { return send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(position)); };
+    EXPECT_EQ(styleAt(dashesAt), styleAt(dashesAt + 15));
+    EXPECT_NE(styleAt(dashesAt + 15), styleAt(dashesAt + 16));
+    EXPECT_EQ(styleAt(accentsAt + 16), styleAt(accentsAt + 17)); // the second byte of an é
+    EXPECT_NE(styleAt(accentsAt + 15), styleAt(accentsAt + 16));
 
     select(10, 30);
     pane.applyToSelection({"DejaVu Sans", 12, false, true, false, false, 0x0000FF});
@@ -276,4 +290,48 @@ TEST_F(QtPaneTest, TypedTextSetAsideOutlivesLaterReportsAndComesBackForSaving)
     report("report\r\n");
     pane.undo();
     EXPECT_EQ(pane.text(), "welcome\n");
+}
+
+// A text bigger than a slice shows its progress once it takes longer than
+// the pane allows; Cancel drops what went in, and the pane shows what undo
+// would have brought back.
+TEST_F(QtPaneTest, CancelWhileABigTextGoesInLeavesThePaneAsUndoWould)
+{
+    struct CancelOnShow : QObject {
+        bool cancel = true;
+        QStringList seen;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* progress = qobject_cast<QProgressDialog*>(watched);
+            if (progress && event->type() == QEvent::Show) {
+                seen << progress->windowTitle() + ": " + progress->labelText();
+                if (cancel)
+                    progress->cancel();
+            }
+            return false;
+        }
+    } answer;
+    qApp->installEventFilter(&answer);
+    std::string big;
+    while (big.size() < (3u << 20))
+        big += " 3  17  22  31  40  45 \r\n";
+    pane.progressAfterMs = 0;
+    pane.setText("");
+    pane.setSelectionText("report\r\n");
+    pane.setText("");
+    pane.setSelectionText(big);
+    EXPECT_TRUE(pane.textCancelled());
+    EXPECT_EQ(pane.text().substr(0, 100), "report\r\n");
+    EXPECT_FALSE(pane.canUndo());
+
+    answer.cancel = false;
+    pane.setText("");
+    pane.setSelectionText(big);
+    EXPECT_FALSE(pane.textCancelled());
+    EXPECT_TRUE(pane.text() == big);
+    qApp->removeEventFilter(&answer);
+    ASSERT_FALSE(answer.seen.isEmpty());
+    EXPECT_EQ(answer.seen.removeDuplicates(), answer.seen.size() - 1);
+    EXPECT_EQ(answer.seen.front().toStdString(), "Showing the Text: Putting 3.0 MB of text into the text box...");
+    EXPECT_EQ(pane.widget()->window()->findChild<QProgressDialog*>(), nullptr);
 }

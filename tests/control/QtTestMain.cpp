@@ -1,5 +1,6 @@
 // The Qt tests share one application, alive for the whole run and gone
 // before the program's static objects are destroyed.
+#include "QtPrinting.h"
 #include "TestSupport.h"
 
 #include <QApplication>
