@@ -83,7 +83,8 @@ void HostWindow::buildMenus()
         if (name == QLatin1String("File")) {
             menu->addSeparator();
             QAction* quit = menu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
-            quit->setShortcuts(QKeySequence::Quit);
+            // Desktops without a key of their own for it take the usual one.
+            quit->setShortcut(QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
         }
     }
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -147,6 +148,7 @@ void HostWindow::showAtPlace()
         showMaximized();
     else
         show();
+    keepOnScreen();
 }
 
 void HostWindow::changeEvent(QEvent* event)
