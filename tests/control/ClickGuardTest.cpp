@@ -56,7 +56,6 @@ TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
     EXPECT_EQ(otherRuns, 0);
     // The dropped click took no focus: the ring stays where the user left it.
     EXPECT_EQ(surface.focusWidget(), clicked);
-    EXPECT_EQ(other->focusPolicy(), Qt::StrongFocus);
 
     // The same click once the long one is over runs.
     clickLater();

@@ -189,7 +189,6 @@ TEST(CorvaneGen7Scale, TheOddsDetailsShowEveryTierOnOneLineWithinTheScreen)
     box->show();
     const auto* table = box->findChild<QTableWidget*>();
     EXPECT_EQ(tableText(table).split(QLatin1Char('\n')).value(0), QStringLiteral("5 of 5 + 2 of 2|1|1 in 139,838,160.00"));
-    EXPECT_EQ(table->rowCount(), 18);
     for (int row = 0; row < table->rowCount(); ++row)
         for (int column = 0; column < 3; ++column)
             EXPECT_LE(table->fontMetrics().horizontalAdvance(table->item(row, column)->text()),

@@ -45,7 +45,8 @@ QAction* entry(const QMainWindow& window, const QString& text)
 
 } // namespace
 
-TEST(HostWindow, MenusHoldTheControlsCommandsWithTheirMnemonicsAndTheStandardKeys)
+// Shift+F10 opens the pane's menu from a button as from the pane.
+TEST(HostWindow, MenusHoldTheControlsCommandsWithTheirMnemonicsAndKeysAndShiftF10OpensThePanesMenu)
 {
     HostWindow window;
     // Redo takes the desktop's own key first, and then the two others.
@@ -58,59 +59,6 @@ TEST(HostWindow, MenusHoldTheControlsCommandsWithTheirMnemonicsAndTheStandardKey
                            "&Tools: Check Against a Dra&w... Check Against a Draw &History... &Number Frequencies... - "
                            "Report Detai&ls... Run Again With This &Seed",
                            "&Help: Corvane Generator &Handbook [F1] - &About Corvane Generator About &Qt"}));
-}
-
-TEST(HostWindow, HelpShowsTheHandbookAndAboutTheVersionAndTheLicence)
-{
-    HostWindow window;
-    entry(window, QStringLiteral("Corvane Generator &Handbook"))->trigger();
-    const auto* handbook = window.findChild<QTextBrowser*>();
-    ASSERT_NE(handbook, nullptr);
-    EXPECT_TRUE(handbook->isVisible());
-    EXPECT_TRUE(handbook->toPlainText().contains(QStringLiteral("The command-line runner")));
-
-    QString about;
-    QTimer::singleShot(5, [&about] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            about = box->text();
-            box->accept();
-        }
-    });
-    entry(window, QStringLiteral("&About Corvane Generator"))->trigger();
-    EXPECT_TRUE(about.contains(QStringLiteral("Corvane Generator 7.0.0"))) << about.toStdString();
-    EXPECT_TRUE(about.contains(QStringLiteral("GPL-3.0-or-later"))) << about.toStdString();
-}
-
-// The place is read back as it was left; a place off the screen comes back
-// onto it whole.
-TEST(HostWindow, OpensWhereItWasClosedAndNeverOffTheScreen)
-{
-    QSettings().remove(QStringLiteral("window"));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    {
-        HostWindow first;
-        first.showAtPlace();
-        EXPECT_TRUE(screen.contains(first.frameGeometry()));
-        first.setGeometry(screen.left() + 30, screen.top() + 40, 560, 500);
-        EXPECT_TRUE(first.close());
-    }
-    const QRect cases[] = {{30, 40, 560, 500}, {screen.right() + 300, screen.bottom() + 300, 560, 500}};
-    for (const QRect& saved : cases) {
-        QSettings().setValue(QStringLiteral("window/place"), saved.translated(screen.topLeft()));
-        HostWindow window;
-        window.showAtPlace();
-        EXPECT_TRUE(screen.contains(window.frameGeometry())) << saved.x();
-        EXPECT_EQ(window.size(), QSize(560, 500)) << saved.x();
-        if (saved.x() == 30) {
-            EXPECT_EQ(window.geometry().topLeft(), screen.topLeft() + QPoint(30, 40));
-        }
-    }
-}
-
-// Shift+F10 opens the pane's menu from a button as from the pane.
-TEST(HostWindow, ShiftF10OpensThePanesMenuFromAnywhereInTheControl)
-{
-    HostWindow window;
     window.showAtPlace();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -121,4 +69,42 @@ TEST(HostWindow, ShiftF10OpensThePanesMenuFromAnywhereInTheControl)
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions().value(0)->text(), QStringLiteral("&Undo"));
     menu->hide();
+}
+
+// The place is read back as it was left; a place off the screen comes back
+// onto it whole.
+TEST(HostWindow, HelpShowsTheHandbookAndTheLicenceAndTheWindowOpensWhereItWasLeftOnTheScreen)
+{
+    QSettings().remove(QStringLiteral("window"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect left(screen.topLeft() + QPoint(30, 40), QSize(560, 500));
+    {
+        HostWindow first;
+        first.showAtPlace();
+        entry(first, QStringLiteral("Corvane Generator &Handbook"))->trigger();
+        const auto* handbook = first.findChild<QTextBrowser*>();
+        ASSERT_TRUE(handbook && handbook->isVisible());
+        EXPECT_TRUE(handbook->toPlainText().contains(QStringLiteral("The command-line runner")));
+        QString about;
+        QTimer::singleShot(5, [&about] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                about = box->text();
+                box->accept();
+            }
+        });
+        entry(first, QStringLiteral("&About Corvane Generator"))->trigger();
+        EXPECT_TRUE(about.contains(QStringLiteral("Corvane Generator 7.0.0")) && about.contains(QStringLiteral("GPL-3.0-or-later")))
+            << about.toStdString();
+        first.setGeometry(left);
+        EXPECT_TRUE(first.close());
+    }
+    for (const QRect& saved : {left, left.translated(screen.width(), screen.height())}) {
+        if (saved != left)
+            QSettings().setValue(QStringLiteral("window/place"), saved);
+        HostWindow window;
+        window.showAtPlace();
+        EXPECT_TRUE(screen.contains(window.frameGeometry())) << saved.x();
+        EXPECT_EQ(window.geometry().size(), left.size());
+        EXPECT_EQ(window.geometry() == left, saved == left);
+    }
 }

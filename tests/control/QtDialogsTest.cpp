@@ -79,6 +79,16 @@ TEST_F(QtDialogsTest, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsCol
 
     whenDialogShows([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_FALSE(dialogs.chooseFont(FontChoice{}).has_value());
+
+    // It opens on the weight and slant of the text the choice will change.
+    dialogs.textLook = [] { return FontChoice{"Courier", 10, true, false, false, false, 0}; };
+    QFont opened;
+    whenDialogShows([&opened](QWidget* w) {
+        opened = w->findChild<QFontDialog*>()->currentFont();
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    dialogs.chooseFont(FontChoice{"Courier New", 10});
+    EXPECT_EQ(std::make_tuple(opened.bold(), opened.italic(), opened.pointSizeF()), std::make_tuple(true, false, 10.0));
 }
 
 TEST_F(QtDialogsTest, PrintsOnlyTheSelectionToTheNamedPdfFileAndSaysWhereItWent)

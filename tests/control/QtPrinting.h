@@ -2,16 +2,11 @@
 
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 #include <ostream>
 
 // Qt values as test failures show them.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& list, std::ostream* out)
-{
-    *out << '{' << list.join(QStringLiteral("\", \"")).prepend('"').append('"').toStdString() << '}';
-}
 inline void PrintTo(const QRect& rect, std::ostream* out)
 {
     *out << '(' << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height() << ')';
