@@ -32,7 +32,6 @@ TEST(DetailCells, SplitsEachTierLineInItsTierCountAndOddsAndKeepsAnyOtherLineWho
         {"0 of 2: 0 combinations, never\n", {{"0 of 2", "0", "never"}}},
         {"These values make no game: a line must take at least one number, and no more than its drum holds.\n",
          {{"These values make no game: a line must take at least one number, and no more than its drum holds."}}},
-        {"", {}},
     };
     for (const auto& [details, rows] : cases)
         EXPECT_EQ(detailCells(details), rows) << details;

@@ -125,8 +125,7 @@ TEST(PaneContextMenu, CheckAndChartStayBesideTheControlFollowItsReportsAndSelect
 
     openMenu(control, QStringLiteral("Check Against a Dra&w..."));
     QDialog* check = toolWindow(control, "CheckAgainstADraw");
-    ASSERT_TRUE(check && check->isVisible());
-    EXPECT_FALSE(check->isModal());
+    ASSERT_TRUE(check && check->isVisible() && !check->isModal());
     // "in order: N lines (lines 17, ..." or "(line 17)"; the tier's name is no line number.
     const QString inOrder = checkResult(control, line17.simplified()).split(QLatin1Char('\n'))[1];
     auto* result = check->findChild<QPlainTextEdit*>(QStringLiteral("result"));

@@ -335,6 +335,5 @@ TEST_F(QtPaneTest, CancelWhileABigTextGoesInLeavesThePaneAsUndoWould)
     qApp->removeEventFilter(&answer);
     answer.seen.removeDuplicates();
     EXPECT_EQ(answer.seen, QStringList(QStringLiteral("Showing the Text: Putting 3.0 MB of text into the text box...")));
-    EXPECT_EQ(pane.widget()->window()->findChild<QProgressDialog*>(), nullptr);
 }
 
