@@ -59,7 +59,7 @@ QList<QKeySequence> keysOf(const MenuRow& row)
 
 ControlActions::ControlActions(QWidget* control, QtPane& pane, PaneMenuContext& paneMenu,
                                std::function<void(const char* button)> runButton)
-    : QObject(control), control_(control)
+    : control_(control)
 {
     // The pane's rows take letters that its menu's edit commands leave free.
     std::vector<std::string> captions;

@@ -6,39 +6,16 @@
 #include <QPoint>
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 namespace {
 
 using Sci = QsciScintillaBase;
 
-// The first indicator the editor leaves to its user; it strikes text out.
-constexpr int kStrikeIndicator = 8;
 // The changes the pane hears of: the user's. While a command changes the
 // text it hears of none, which also spares the engine's accessibility
 // notices (each counts the characters from the start of the text).
 constexpr long kUserChanges = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT | Sci::SC_PERFORMED_USER
     | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
-
-TextFormat merged(TextFormat base, const TextFormat& change)
-{
-    if (change.name)
-        base.name = change.name;
-    if (change.size)
-        base.size = change.size;
-    if (change.bold)
-        base.bold = change.bold;
-    if (change.italic)
-        base.italic = change.italic;
-    if (change.underline)
-        base.underline = change.underline;
-    if (change.colour)
-        base.colour = change.colour;
-    return base;
-}
-
-unsigned long at(long position) { return static_cast<unsigned long>(position); }
 
 } // namespace
 
@@ -203,89 +180,6 @@ void QtPane::showFromTheTop()
     editor_->SendScintilla(Sci::SCI_SETXOFFSET, 0L);
 }
 
-void QtPane::setSelectionFontName(const std::string& name)
-{
-    TextFormat change;
-    change.name = name;
-    changeSelectionFormat(change);
-}
-
-void QtPane::setSelectionFontSize(double points)
-{
-    TextFormat change;
-    change.size = points;
-    changeSelectionFormat(change);
-}
-
-void QtPane::setFontBold(bool bold)
-{
-    FontChoice font = styles_.paneFont();
-    font.bold = bold;
-    styles_.setPaneFont(font);
-}
-
-void QtPane::changeSelectionFormat(const TextFormat& change)
-{
-    const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
-    const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
-    if (start == end) {
-        insertFormat_ = merged(insertFormat_, change);
-        return;
-    }
-    // Every stretch of the selection keeps what the change leaves alone.
-    std::array<int, 256> restyled;
-    restyled.fill(-1);
-    constexpr long kChunk = 1 << 20;
-    std::vector<char> cells(2 * kChunk + 2);
-    std::vector<char> styles;
-    for (long from = start; from < end; from += kChunk) {
-        const long to = std::min(end, from + kChunk);
-        editor_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, from, to, cells.data());
-        styles.resize(static_cast<std::size_t>(to - from));
-        for (std::size_t i = 0; i < styles.size(); ++i) {
-            const auto old = static_cast<unsigned char>(cells[2 * i + 1]);
-            if (restyled[old] < 0)
-                restyled[old] = styles_.styleOf(merged(styles_.formatOf(old), change)) | (old & 1);
-            styles[i] = static_cast<char>(restyled[old]);
-        }
-        editor_->SendScintilla(Sci::SCI_STARTSTYLING, at(from), 0L);
-        editor_->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
-    }
-}
-
-namespace {
-
-void strikeOut(PaneEditor& editor, long start, long end, bool strike, std::uint32_t colour)
-{
-    editor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<long>(kStrikeIndicator));
-    if (!strike) {
-        editor.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, at(start), end - start);
-        return;
-    }
-    const long bgr = static_cast<long>(((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF));
-    editor.SendScintilla(Sci::SCI_SETINDICATORVALUE, bgr | Sci::SC_INDICVALUEBIT);
-    editor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, at(start), end - start);
-}
-
-} // namespace
-
-void QtPane::applyToSelection(const FontChoice& font)
-{
-    changeSelectionFormat({font.name, font.size, font.bold, font.italic, font.underline, font.colour});
-    strikeOut(*editor_, editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART),
-              editor_->SendScintilla(Sci::SCI_GETSELECTIONEND), font.strikethrough, font.colour);
-}
-
-void QtPane::applyToPane(const FontChoice& font)
-{
-    FontChoice pane = font;
-    pane.colour = styles_.paneFont().colour;
-    styles_.keepOnlyColours();
-    styles_.setPaneFont(pane);
-    insertFormat_ = TextFormat{{}, {}, {}, {}, {}, insertFormat_.colour};
-    strikeOut(*editor_, 0, length(), font.strikethrough, 0);
-}
-
 void QtPane::setVisible(bool visible) { editor_->setVisible(visible); }
 
 void QtPane::setFocus() { editor_->setFocus(); }
@@ -293,79 +187,6 @@ void QtPane::setFocus() { editor_->setFocus(); }
 void QtPane::markSaved() { editor_->SendScintilla(Sci::SCI_SETSAVEPOINT); }
 
 QWidget* QtPane::widget() const { return editor_; }
-
-FontChoice QtPane::lookOfSelection() const
-{
-    const long start = hasSelection() ? editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART) : 0;
-    const FontChoice& pane = styles_.paneFont();
-    if (start >= length())
-        return pane;
-    const int style = static_cast<int>(editor_->SendScintilla(Sci::SCI_GETSTYLEAT, at(start)) & 0xFF);
-    const TextFormat& format = styles_.formatOf(style);
-    FontChoice look = pane;
-    look.name = format.name.value_or(pane.name);
-    look.size = format.size.value_or(pane.size);
-    look.bold = format.bold.value_or(pane.bold);
-    look.italic = format.italic.value_or(pane.italic);
-    look.underline = format.underline.value_or(pane.underline);
-    look.colour = format.colour.value_or(0);
-    return look;
-}
-
-bool QtPane::hasUnsavedEdits() const { return editor_->SendScintilla(Sci::SCI_GETMODIFY) != 0; }
-
-bool QtPane::typedTextSetAside() const
-{
-    return std::any_of(back_.begin(), back_.end(), [](const SetAside& text) { return text.typed; });
-}
-
-bool QtPane::bringBackTypedText()
-{
-    if (!typedTextSetAside())
-        return false;
-    while (!back_.back().typed) {
-        forward_.push_back(setAside());
-        show(std::move(back_.back()));
-        back_.pop_back();
-    }
-    forward_.push_back(setAside());
-    show(std::move(back_.back()));
-    back_.pop_back();
-    return true;
-}
-
-bool QtPane::canUndo() const { return editor_->isUndoAvailable() || !back_.empty(); }
-
-bool QtPane::canRedo() const { return editor_->isRedoAvailable() || !forward_.empty(); }
-
-void QtPane::undo()
-{
-    if (editor_->isUndoAvailable()) {
-        editor_->QsciScintilla::undo();
-        return;
-    }
-    if (back_.empty())
-        return;
-    // A help text is no step of its own: redo skips it as undo did.
-    if (worthKeeping_)
-        forward_.push_back(setAside());
-    show(std::move(back_.back()));
-    back_.pop_back();
-}
-
-void QtPane::redo()
-{
-    if (editor_->isRedoAvailable()) {
-        editor_->QsciScintilla::redo();
-        return;
-    }
-    if (forward_.empty())
-        return;
-    if (worthKeeping_)
-        back_.push_back(setAside());
-    show(std::move(forward_.back()));
-    forward_.pop_back();
-}
 
 bool QtPane::hasSelection() const { return editor_->hasSelectedText(); }
 
@@ -410,43 +231,6 @@ bool QtPane::print(QPrinter& printer) const
         to = length();
     }
     return editor_->print(printer, from, to);
-}
-
-void QtPane::emptyForCommand()
-{
-    forward_.clear();
-    if (!worthKeeping_) {
-        editor_->SendScintilla(Sci::SCI_CLEARALL);
-        return;
-    }
-    // The text set aside keeps recording the user's edits when it comes back.
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
-    back_.push_back(setAside());
-    // Of the older texts only those with unsaved edits stay: the others a
-    // button or a file gives again, the user's typing nothing does.
-    back_.erase(std::remove_if(back_.begin(), back_.end() - 1, [](const SetAside& text) { return !text.typed; }),
-                back_.end() - 1);
-    editor_->setDocument(QsciDocument());
-    editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
-    worthKeeping_ = false;
-}
-
-QtPane::SetAside QtPane::setAside() const
-{
-    return {editor_->document(), styles_.state(), insertFormat_, hasUnsavedEdits()};
-}
-
-void QtPane::show(SetAside text)
-{
-    editor_->setDocument(text.document);
-    styles_.restore(std::move(text.styles));
-    insertFormat_ = text.insertFormat;
-    worthKeeping_ = true;
-    ++textsShown_;
-    showFromTheTop();
-    if (changed)
-        changed();
 }
 
 void QtPane::beginCommandChange()

@@ -94,6 +94,10 @@ public:
     bool print(QPrinter& printer) const;
 
 private:
+    // The first indicator the editor leaves to its user; it strikes text out.
+    static constexpr int kStrikeIndicator = 8;
+    static unsigned long at(long position) { return static_cast<unsigned long>(position); }
+
     std::string textBetween(long start, long end) const;
     long length() const;
     void changeSelectionFormat(const TextFormat& change);
