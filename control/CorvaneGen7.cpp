@@ -25,8 +25,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -61,7 +61,8 @@ QFont surfaceFont(const char* family, double points)
 
 } // namespace
 
-struct CorvaneGen7::Surface {
+// Hidden: the lambdas of its members would otherwise leave the library.
+struct Q_DECL_HIDDEN CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
         : control(control), label(new QLabel(control)), pane(control), dialogs(control), guard(control),
           closeGuard(control, [this] { return unsaved(); }, [this] { return saveTyped(); }),
@@ -73,6 +74,8 @@ struct CorvaneGen7::Surface {
               return actions.paneMenu();
           })
     {
+        dialogs.textLook = [this] { return pane.lookOfSelection(); };
+        pane.changed = [this] { actions.refresh(); };
     }
 
     void run(const ButtonSpec& button)
@@ -133,7 +136,7 @@ struct CorvaneGen7::Surface {
 
     CorvaneGen7* control;
     QLabel* label;
-    std::vector<QPushButton*> buttons; // in the order of kButtons
+    std::array<QPushButton*, kButtons.size()> buttons{}; // in the order of kButtons
     QtPane pane;
     QtDialogs dialogs;
     SystemClock clock;
@@ -161,8 +164,11 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     paneFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     edit->setFont(paneFont);
 
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ButtonSpec& row : kButtons) {
+    // Arrays, not vectors: a vector's growth would leave the library as a
+    // symbol of its own.
+    std::array<std::pair<int, QWidget*>, kButtons.size() + 1> tabOrder;
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ButtonSpec& row = kButtons[i];
         auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
         button->setObjectName(QString::fromLatin1(row.name));
         button->setToolTip(QString::fromUtf8(row.tooltip));
@@ -170,11 +176,11 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         button->setStyle(&surface_->focusRing);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
         connect(button, &QPushButton::clicked, this, [this, &row] { surface_->run(row); });
-        surface_->buttons.push_back(button);
-        tabOrder.emplace_back(row.tabIndex, button);
+        surface_->buttons[i] = button;
+        tabOrder[i] = {row.tabIndex, button};
     }
     edit->setStyle(&surface_->focusRing);
-    tabOrder.emplace_back(21, edit); // the banner (20) takes no focus
+    tabOrder.back() = {21, edit}; // the banner (20) takes no focus
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -187,9 +193,7 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     connect(paneMenuKeys, &QAction::triggered, this, [this] { surface_->contextMenu.popupAtCaret(); });
     addAction(paneMenuKeys);
 
-    surface_->dialogs.textLook = [this] { return surface_->pane.lookOfSelection(); };
     // Undo, Redo, Cut and Copy are offered as the pane's text and selection allow.
-    surface_->pane.changed = [this] { surface_->actions.refresh(); };
     connect(static_cast<QsciScintilla*>(edit), &QsciScintilla::selectionChanged, this,
             [this] { surface_->actions.refresh(); });
     writeWelcome(surface_->pane);
