@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,9 +37,20 @@ void ClickGuard::run(const std::function<void()>& click)
         return;
     struct Busy {
         ClickGuard& guard;
+        // A press gives the focus before any filter sees it: while busy, the
+        // surface's widgets take it from the keyboard and the click's own
+        // calls alone.
+        std::vector<std::pair<QPointer<QWidget>, Qt::FocusPolicy>> policies;
         explicit Busy(ClickGuard& g) : guard(g)
         {
             guard.busy_ = true;
+            for (QWidget* widget : guard.surface_->findChildren<QWidget*>()) {
+                const Qt::FocusPolicy policy = widget->focusPolicy();
+                if (policy & Qt::ClickFocus) {
+                    policies.emplace_back(widget, policy);
+                    widget->setFocusPolicy(Qt::FocusPolicy(policy & ~Qt::ClickFocus));
+                }
+            }
             qApp->installEventFilter(&guard);
             QApplication::setOverrideCursor(Qt::WaitCursor);
             // Shown now, not when the click is over.
@@ -47,6 +62,9 @@ void ClickGuard::run(const std::function<void()>& click)
             QCoreApplication::processEvents();
             QApplication::restoreOverrideCursor();
             qApp->removeEventFilter(&guard);
+            for (const auto& [widget, policy] : policies)
+                if (widget)
+                    widget->setFocusPolicy(policy);
             guard.busy_ = false;
         }
     } busy(*this);

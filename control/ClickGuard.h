@@ -8,8 +8,9 @@ class QWidget;
 
 // Runs the surface's clicks one at a time. While a click runs, the pointer
 // shows a busy cursor and any input to the surface (a click on another
-// button, a key) is dropped: a user who clicks while waiting must not see
-// that click run afterwards and replace the report they were waiting for.
+// button, a key) is dropped, and a dropped click moves no focus: a user who
+// clicks while waiting must not see that click run afterwards and replace
+// the report they were waiting for.
 class ClickGuard : public QObject {
 public:
     explicit ClickGuard(QWidget* surface) : surface_(surface) {}

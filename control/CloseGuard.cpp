@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-CloseGuard::CloseGuard(QWidget* control, std::function<bool()> unsaved, std::function<void()> save)
+CloseGuard::CloseGuard(QWidget* control, std::function<Unsaved()> unsaved, std::function<bool()> save)
     : control_(control), unsaved_(std::move(unsaved)), save_(std::move(save))
 {
     // The host may place the control in its window after creating it.
@@ -36,20 +36,25 @@ bool CloseGuard::eventFilter(QObject* watched, QEvent* event)
 
 bool CloseGuard::mayClose()
 {
-    if (!unsaved_())
-        return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Close"),
-                    QStringLiteral("The text box holds text you typed that is not saved.\n"
-                                   "Save it before closing?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        save_();
-        return !unsaved_();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
+    for (Unsaved unsaved = unsaved_(); unsaved != Unsaved::Nothing; unsaved = unsaved_()) {
+        const QString text = unsaved == Unsaved::Shown
+            ? QStringLiteral("The text box holds text you typed that is not saved.\n"
+                             "Save it before closing?")
+            : QStringLiteral("A click replaced text you typed that is not saved; Undo can still bring it back.\n"
+                             "Save it before closing?");
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Close"), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            if (!save_())
+                return false;
+            break;
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+        }
     }
+    return true;
 }

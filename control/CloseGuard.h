@@ -7,13 +7,19 @@
 
 class QWidget;
 
-// Watches the window that holds the control: when it is about to close over
-// text the user typed and has not saved, it asks whether to save it first
-// (Save, Discard, Cancel). The window closes after Save only when the text
-// was saved.
+// Watches the window that holds the control: when it is about to close
+// while text the user typed is not saved, whether the pane shows it or a
+// click set it aside where undo can still bring it back, it asks whether
+// to save it first (Save, Discard, Cancel). The window closes after Save
+// once nothing typed is left unsaved; a Save cancelled or failed keeps it
+// open.
 class CloseGuard : public QObject {
 public:
-    CloseGuard(QWidget* control, std::function<bool()> unsaved, std::function<void()> save);
+    enum class Unsaved { Nothing, Shown, SetAside };
+
+    // `save` saves the typed text the question was about, after bringing it
+    // back into the pane when it was set aside; false when it was not saved.
+    CloseGuard(QWidget* control, std::function<Unsaved()> unsaved, std::function<bool()> save);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +30,6 @@ private:
 
     QWidget* control_;
     QPointer<QWidget> window_;
-    std::function<bool()> unsaved_;
-    std::function<void()> save_;
+    std::function<Unsaved()> unsaved_;
+    std::function<bool()> save_;
 };

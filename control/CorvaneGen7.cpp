@@ -2,28 +2,33 @@
 
 #include "ButtonTable.h"
 #include "ClickGuard.h"
+#include "ControlActions.h"
 #include "CloseGuard.h"
 #include "Clock.h"
 #include "FocusRingStyle.h"
 #include "PaneContextMenu.h"
+#include "PaneMenuTable.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
 #include "RandomSource.h"
 #include "Seeder.h"
 #include "ShownReport.h"
 #include "StartUp.h"
+#include "ToolWindow.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVariant>
+#include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -58,14 +63,21 @@ QFont surfaceFont(const char* family, double points)
 
 } // namespace
 
-struct CorvaneGen7::Surface {
+// Hidden: the lambdas of its members would otherwise leave the library.
+struct Q_DECL_HIDDEN CorvaneGen7::Surface {
     explicit Surface(CorvaneGen7* control)
-        : owner(control), label(new QLabel(control)), pane(control), dialogs(control), guard(control),
-          closeGuard(
-              control, [this] { return pane.hasUnsavedEdits(); }, [this] { run(*findButton("Save")); }),
-          menu({control, pane, dialogs, reports,
-                [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }})
+        : control(control), label(new QLabel(control)), pane(control), dialogs(control), guard(control),
+          closeGuard(control, [this] { return unsaved(); }, [this] { return saveTyped(); }),
+          paneMenu{control, pane, dialogs, reports,
+                   [this](const std::function<void(ClickContext&)>& procedure) { runClick(procedure); }},
+          actions(control, pane, paneMenu, [this](const char* name) { run(*findButton(name)); }),
+          contextMenu(pane, [this] {
+              actions.refresh();
+              return actions.paneMenu();
+          })
     {
+        dialogs.textLook = [this] { return pane.lookOfSelection(); };
+        pane.changed = [this] { actions.refresh(); };
     }
 
     void run(const ButtonSpec& button)
@@ -73,22 +85,47 @@ struct CorvaneGen7::Surface {
         runClick([&button](ClickContext& click) { runButton(button, click); });
     }
 
-    // One click at a time; the report it shows becomes the last report.
+    // One click at a time; the report it shows becomes the last report, and
+    // the windows the pane's menu opened learn of the text that replaced the
+    // one they show.
     void runClick(const std::function<void(ClickContext&)>& procedure)
     {
         guard.run([this, &procedure] {
+            const unsigned long textsBefore = pane.textsShown();
             ClickContext context{pane, dialogs, RandomSource::process(), clock, fixedSeed()};
             procedure(context);
-            if (context.report.shown)
-                reports.keep(context.report, pane.text());
+            // A report whose showing was cancelled is no report in the pane.
+            if (context.report.shown && !pane.textCancelled())
+                reports.keep(context.report, pane.textView());
+            if (pane.textsShown() != textsBefore && ToolWindow::anyOpen(control)) {
+                const std::string text = pane.text();
+                ToolWindow::tellPaneReplaced(control, text, reports.inPane(text));
+            }
         });
+        actions.refresh();
+    }
+
+    CloseGuard::Unsaved unsaved() const
+    {
+        if (pane.hasUnsavedEdits())
+            return CloseGuard::Unsaved::Shown;
+        return pane.typedTextSetAside() ? CloseGuard::Unsaved::SetAside : CloseGuard::Unsaved::Nothing;
+    }
+
+    // Saves what the user typed, brought back first when a click set it aside.
+    bool saveTyped()
+    {
+        if (!pane.hasUnsavedEdits())
+            pane.bringBackTypedText();
+        run(*findButton("Save"));
+        return !pane.hasUnsavedEdits();
     }
 
     // A host, or a test, fixes every click's seed with the dynamic property
     // "fixedSeed", as the runner's --seed does.
     std::optional<double> fixedSeed() const
     {
-        const QVariant seed = owner->property("fixedSeed");
+        const QVariant seed = control->property("fixedSeed");
         return seed.isValid() ? std::optional<double>(seed.toDouble()) : std::nullopt;
     }
 
@@ -107,16 +144,18 @@ struct CorvaneGen7::Surface {
                                             size.height() - kDesignPane.top() - kPaneBottomMargin));
     }
 
-    CorvaneGen7* owner;
+    CorvaneGen7* control;
     QLabel* label;
-    std::vector<QPushButton*> buttons; // in the order of kButtons
+    std::array<QPushButton*, kButtons.size()> buttons{}; // in the order of kButtons
     QtPane pane;
     QtDialogs dialogs;
     SystemClock clock;
     ClickGuard guard;
     CloseGuard closeGuard;
     ShownReport reports;
-    PaneContextMenu menu;
+    PaneMenuContext paneMenu;
+    ControlActions actions;
+    PaneContextMenu contextMenu;
     FocusRingStyle focusRing;
 };
 
@@ -135,8 +174,11 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
     paneFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     edit->setFont(paneFont);
 
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ButtonSpec& row : kButtons) {
+    // Arrays, not vectors: a vector's growth would leave the library as a
+    // symbol of its own.
+    std::array<std::pair<int, QWidget*>, kButtons.size() + 1> tabOrder;
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ButtonSpec& row = kButtons[i];
         auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
         button->setObjectName(QString::fromLatin1(row.name));
         button->setToolTip(QString::fromUtf8(row.tooltip));
@@ -144,16 +186,29 @@ CorvaneGen7::CorvaneGen7(QWidget* parent) : QWidget(parent), surface_(std::make_
         button->setStyle(&surface_->focusRing);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
         connect(button, &QPushButton::clicked, this, [this, &row] { surface_->run(row); });
-        surface_->buttons.push_back(button);
-        tabOrder.emplace_back(row.tabIndex, button);
+        surface_->buttons[i] = button;
+        tabOrder[i] = {row.tabIndex, button};
     }
-    tabOrder.emplace_back(21, edit); // the banner (20) takes no focus
+    edit->setStyle(&surface_->focusRing);
+    tabOrder.back() = {21, edit}; // the banner (20) takes no focus
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
+    // Shift+F10 and the Menu key open the pane's menu from anywhere in the control.
+    auto* paneMenuKeys = new QAction(this);
+    paneMenuKeys->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    paneMenuKeys->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(paneMenuKeys, &QAction::triggered, this, [this] { surface_->contextMenu.popupAtCaret(); });
+    addAction(paneMenuKeys);
+
+    // Undo, Redo, Cut and Copy are offered as the pane's text and selection allow.
+    connect(static_cast<QsciScintilla*>(edit), &QsciScintilla::selectionChanged, this,
+            [this] { surface_->actions.refresh(); });
     writeWelcome(surface_->pane);
+    // Undo brings the welcome back once the first report replaces it.
+    surface_->pane.keepForUndo();
     setMinimumSize(kDesignSize);
     resize(kDesignSize);
     surface_->place(kDesignSize);

@@ -7,7 +7,19 @@ void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* opt
                                  const QWidget* widget) const
 {
     QProxyStyle::drawControl(element, option, painter, widget);
-    if (element != CE_PushButtonBevel || !(option->state & State_HasFocus))
+    if (!(option->state & State_HasFocus))
+        return;
+    // The pane's frame takes the highlight colour as the only mark of focus
+    // a text box shows, beside its caret.
+    if (element == CE_ShapedFrame) {
+        painter->save();
+        painter->setPen(option->palette.highlight().color());
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter->restore();
+        return;
+    }
+    if (element != CE_PushButtonBevel)
         return;
     constexpr qreal kRing = 2;
     painter->save();

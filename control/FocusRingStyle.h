@@ -3,7 +3,8 @@
 #include <QProxyStyle>
 
 // The application's style with a thick ring around the focused push button,
-// so that a keyboard user sees at a glance which button Enter or Space presses.
+// so that a keyboard user sees at a glance which button Enter or Space
+// presses, and a frame in the highlight colour around a focused text box.
 class FocusRingStyle : public QProxyStyle {
 public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

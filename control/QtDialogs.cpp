@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "AtomicFile.h"
+#include "DetailsTable.h"
 #include "QtPane.h"
 #include "TextEncoding.h"
 #include "WorkProgress.h"
@@ -35,14 +36,16 @@ std::string s(const QString& text)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// "All (*.*)|*.*" as a Qt name filter that, as on the original surface,
-// offers every file (Qt's "*.*" would ask for a dot in the name).
+// "Label|pattern" as a Qt name filter, "Label (pattern)". "All (*.*)|*.*"
+// offers every file as the original surface did, named as desktop file
+// dialogs name it (Qt's "*.*" would ask for a dot in the name).
 QString nameFilter(const std::string& filter)
 {
     const std::size_t bar = filter.find('|');
-    const std::string label = filter.substr(0, bar);
-    const std::string pattern = bar == std::string::npos ? "*" : filter.substr(bar + 1);
-    return q(label) + (pattern == "*.*" ? QStringLiteral(" (*)") : " (" + q(pattern) + ")");
+    const std::string pattern = bar == std::string::npos ? "*.*" : filter.substr(bar + 1);
+    if (pattern == "*.*")
+        return QStringLiteral("All files (*)");
+    return q(filter.substr(0, bar)) + " (" + q(pattern) + ")";
 }
 
 // A click shows a busy cursor; its dialogs wait for the user, so over them
@@ -84,11 +87,13 @@ std::string QtDialogs::prompt(const std::string& text, const std::string& title,
 void QtDialogs::message(const std::string& text, const std::string& title,
                         const std::string& details)
 {
-    QMessageBox box(QMessageBox::NoIcon, shown(title), shown(text), QMessageBox::Ok, parent_);
-    // The box then offers "Show Details..." with the detailed text.
-    if (!details.empty())
-        box.setDetailedText(shown(details));
     PointerWhileAsking pointer;
+    // The odds boxes' tier tables read best as a table, every tier on one line.
+    if (!details.empty()) {
+        messageWithDetails(parent_, shown(title), shown(text), details)->exec();
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, shown(title), shown(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -175,6 +180,11 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial)
     // A family the machine lacks opens on the face that stands in for it.
     QFont start(QFontInfo(QFont(q(initial.name))).family());
     start.setPointSizeF(initial.size);
+    if (textLook) {
+        const FontChoice look = textLook();
+        start.setBold(look.bold);
+        start.setItalic(look.italic);
+    }
     fonts->setCurrentFont(start);
     // Enter and Escape close the embedded dialog; they close ours with it.
     QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);

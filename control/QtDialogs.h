@@ -9,6 +9,10 @@ class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
+    // The bold and italic of the text a font choice will change, which the
+    // font dialog opens on; unset, it opens on a regular face.
+    std::function<FontChoice()> textLook;
+
     std::string prompt(const std::string& text, const std::string& title,
                        const std::string& defaultText) override;
     using Dialogs::message;

@@ -44,7 +44,10 @@ std::string ticketName(std::string_view name)
     return out;
 }
 
-std::vector<Game> readGames(std::string_view text, int count)
+namespace {
+
+// The first `count` games with their teams named as the file writes them.
+std::vector<Game> readNames(std::string_view text, int count)
 {
     std::vector<Game> games(count > 0 ? static_cast<std::size_t>(count) : 0);
     // A byte-order mark an editor put first is no part of the first team.
@@ -53,8 +56,35 @@ std::vector<Game> readGames(std::string_view text, int count)
     FieldReader reader(text);
     for (Game& game : games) {
         // Past the end of the text a field reads as empty.
-        game.firstTeam = ticketName(reader.readText());
-        game.secondTeam = ticketName(reader.readText());
+        game.firstTeam = reader.readText();
+        game.secondTeam = reader.readText();
     }
     return games;
+}
+
+} // namespace
+
+std::vector<Game> readGames(std::string_view text, int count)
+{
+    std::vector<Game> games = readNames(text, count);
+    for (Game& game : games) {
+        game.firstTeam = ticketName(game.firstTeam);
+        game.secondTeam = ticketName(game.secondTeam);
+    }
+    return games;
+}
+
+std::string sameTicketNames(std::string_view text, int count)
+{
+    std::string lines;
+    const std::vector<Game> names = readNames(text, count);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string printed = ticketName(names[i].firstTeam);
+        // A game past the end of the file has no teams to tell apart.
+        if (names[i].firstTeam.empty() || printed != ticketName(names[i].secondTeam))
+            continue;
+        lines += "Game " + std::to_string(i + 1) + ": \"" + names[i].firstTeam + "\" and \""
+                 + names[i].secondTeam + "\" both print as " + printed + ".\n";
+    }
+    return lines;
 }

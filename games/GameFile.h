@@ -18,3 +18,8 @@ std::string ticketName(std::string_view name);
 // byte-order mark before them is skipped. A line without a comma shifts the
 // games after it; the games past the end of the text keep empty names.
 std::vector<Game> readGames(std::string_view text, int count);
+
+// What tells the user that a game's two teams print alike on the tickets,
+// one line per such game, naming the teams as the game file writes them;
+// empty when every game's teams print apart.
+std::string sameTicketNames(std::string_view text, int count);

@@ -104,7 +104,14 @@ void USBet_Click(ClickContext& click)
     click.report.values.push_back({request.title, *path});
     // A game file that cannot be read leaves every name empty.
     const auto bytes = readFileBytes(*path, nullptr, kLargestTextBytes);
-    const std::vector<Game> teams = readGames(decodeText(bytes.value_or("")), games);
+    const std::string text = decodeText(bytes.value_or(""));
+    const std::vector<Game> teams = readGames(text, games);
+    // The tickets keep six letters; a game whose teams share them would
+    // give tickets that no one can read back.
+    const std::string alike = sameTicketNames(text, games);
+    if (!alike.empty())
+        click.dialogs.message(alike + "Rename a team of each in the game file so that the tickets tell them apart.",
+                              "U.S. Bet");
 
     click.clearAndStyle(false);
     click.show(ticketReport(teams, click.random));

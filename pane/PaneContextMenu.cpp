@@ -1,42 +1,46 @@
 #include "PaneContextMenu.h"
 
 #include "QtPane.h"
-#include "ShownReport.h"
 
 #include <QAbstractScrollArea>
 #include <QContextMenuEvent>
 #include <QMenu>
 
-PaneContextMenu::PaneContextMenu(PaneMenuContext context) : context_(std::move(context))
+PaneContextMenu::PaneContextMenu(QtPane& pane, std::function<QList<QAction*>()> entries)
+    : pane_(pane), entries_(std::move(entries))
 {
-    QWidget* pane = context_.pane.widget();
-    pane->installEventFilter(this);
+    QWidget* widget = pane_.widget();
+    widget->installEventFilter(this);
     // A right-click reaches a scrolling view's inner area, not the view.
-    if (auto* view = qobject_cast<QAbstractScrollArea*>(pane))
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(widget))
         view->viewport()->installEventFilter(this);
 }
 
-QMenu* PaneContextMenu::create()
+void PaneContextMenu::popupAtCaret() { popup(pane_.widget()->mapToGlobal(pane_.caretPoint())); }
+
+void PaneContextMenu::popup(const QPoint& where)
 {
-    QMenu* menu = context_.pane.createStandardContextMenu();
-    menu->addSeparator();
-    for (const PaneMenuAction& row : kPaneMenuActions) {
-        QAction* action = menu->addAction(QString::fromUtf8(row.caption));
-        action->setEnabled(!row.needsReport || context_.reports.last());
-        connect(action, &QAction::triggered, this, [this, run = row.run] { run(context_); });
+    // The last menu goes when the next one comes, not when it closes: its
+    // action may still be running then.
+    delete shown_;
+    shown_ = new QMenu(pane_.widget());
+    for (QAction* action : entries_()) {
+        if (action)
+            shown_->addAction(action);
+        else
+            shown_->addSeparator();
     }
-    return menu;
+    shown_->popup(where);
 }
 
-// Both a right-click and the Menu key reach the pane as this one event.
 bool PaneContextMenu::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::ContextMenu)
         return QObject::eventFilter(watched, event);
-    // The last menu goes when the next one comes, not when it closes: its
-    // action may still be running then.
-    delete shown_;
-    shown_ = create();
-    shown_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+    if (menuEvent->reason() == QContextMenuEvent::Mouse)
+        popup(menuEvent->globalPos());
+    else
+        popupAtCaret();
     return true;
 }

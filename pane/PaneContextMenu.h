@@ -1,24 +1,32 @@
 #pragma once
 
-#include "PaneMenuTable.h"
-
-#include <QMenu>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
-// The pane's context menu, on a right-click or the Menu key: the editor's
-// own edit actions, then the rows of kPaneMenuActions.
+#include <functional>
+
+class QAction;
+class QMenu;
+class QPoint;
+class QtPane;
+
+// The pane's context menu, on a right-click, the Menu key or Shift+F10:
+// the actions it is given as the menu opens, a null one for a separator.
 class PaneContextMenu : public QObject {
 public:
-    explicit PaneContextMenu(PaneMenuContext context);
+    PaneContextMenu(QtPane& pane, std::function<QList<QAction*>()> entries);
 
-    // The menu as it shows now, owned by the pane's widget.
-    QMenu* create();
+    // Opens the menu under the caret, as the keyboard does.
+    void popupAtCaret();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    PaneMenuContext context_;
+    void popup(const QPoint& where);
+
+    QtPane& pane_;
+    std::function<QList<QAction*>()> entries_;
     QPointer<QMenu> shown_;
 };

@@ -3,8 +3,6 @@
 #include "PaneStyles.h"
 #include "TextEncoding.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -16,12 +14,24 @@ namespace {
 
 // The editor measures a line shorter than this in one piece.
 constexpr std::size_t kLongLine = 300;
-// A big text goes in in pieces of about this size, and the window repaints
-// between pieces whenever this many milliseconds have passed.
-constexpr std::size_t kPieceBytes = 1u << 20;
-constexpr qint64 kRepaintMilliseconds = 100;
+// The editor remembers the widths of pieces shorter than 30 bytes; a long
+// line's pieces stay shorter than this.
+constexpr std::size_t kLongestPiece = 16;
+// A big text goes in in slices of about this size, whole lines each.
+constexpr std::size_t kSliceBytes = 1u << 20;
+// Room left after a big text: reading it whole, or typing after it, then
+// moves no megabytes to make room.
+constexpr long kRoomAfter = 1 << 16;
 
 unsigned long at(long position) { return static_cast<unsigned long>(position); }
+
+// The desktop's redo key and the two that editors answer everywhere.
+bool isRedoKey(const QKeyEvent& event)
+{
+    const auto combination = event.keyCombination();
+    return event.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+        || combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
 
 } // namespace
 
@@ -63,10 +73,14 @@ void PaneEditor::paintEvent(QPaintEvent* event)
 
 void PaneEditor::undo()
 {
-    if (isUndoAvailable())
-        QsciScintilla::undo();
-    else if (undoBeyondEdits)
-        undoBeyondEdits();
+    if (undoCommand)
+        undoCommand();
+}
+
+void PaneEditor::redo()
+{
+    if (redoCommand)
+        redoCommand();
 }
 
 void PaneEditor::paste()
@@ -85,6 +99,11 @@ void PaneEditor::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (isRedoKey(*event)) {
+        redo();
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ControlModifier)) {
         SendScintilla(SCI_REPLACESEL, "\t");
         event->accept();
@@ -100,6 +119,19 @@ void PaneEditor::changeEvent(QEvent* event)
     QsciScintilla::changeEvent(event);
     if (event->type() == QEvent::FontChange && fontChanged)
         fontChanged(font());
+}
+
+// The frame shows whether the pane has the focus.
+void PaneEditor::focusInEvent(QFocusEvent* event)
+{
+    QsciScintilla::focusInEvent(event);
+    update();
+}
+
+void PaneEditor::focusOutEvent(QFocusEvent* event)
+{
+    QsciScintilla::focusOutEvent(event);
+    update();
 }
 
 void PaneEditor::takeCaretLineEnd()
@@ -121,32 +153,30 @@ void PaneEditor::takeCaretLineEnd()
     SendScintilla(SCI_SETEOLMODE, mode);
 }
 
-void PaneEditor::insert(long position, const std::string& text, int style)
+std::size_t PaneEditor::insert(long position, const std::string& text, int style,
+                              const std::function<bool(double)>& sliceDone)
 {
-    SendScintilla(SCI_ALLOCATE, at(SendScintilla(SCI_GETLENGTH) + static_cast<long>(text.size()) + 1));
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
+    SendScintilla(SCI_ALLOCATE, at(SendScintilla(SCI_GETLENGTH) + static_cast<long>(text.size()) + kRoomAfter));
     std::size_t done = 0;
     while (done < text.size()) {
-        std::size_t end = std::min(text.size(), done + kPieceBytes);
+        std::size_t end = std::min(text.size(), done + kSliceBytes);
         if (end < text.size()) {
             const std::size_t lineEnd = text.find('\n', end);
             end = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
         }
-        const long piece = position + static_cast<long>(done);
-        SendScintilla(SCI_SETTARGETRANGE, at(piece), piece);
+        const long slice = position + static_cast<long>(done);
+        SendScintilla(SCI_SETTARGETRANGE, at(slice), slice);
         SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(end - done), text.data() + done);
         if (style != 0) {
-            SendScintilla(SCI_STARTSTYLING, at(piece), 0L);
+            SendScintilla(SCI_STARTSTYLING, at(slice), 0L);
             SendScintilla(SCI_SETSTYLING, at(static_cast<long>(end - done)), static_cast<long>(style));
         }
         styleLongLines(position, text, done, end, style);
         done = end;
-        if (done < text.size() && sinceRepaint.elapsed() >= kRepaintMilliseconds) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sinceRepaint.restart();
-        }
+        if (done < text.size() && sliceDone && !sliceDone(static_cast<double>(done) / static_cast<double>(text.size())))
+            break;
     }
+    return done;
 }
 
 void PaneEditor::styleLongLines(long position, const std::string& text, std::size_t from, std::size_t to, int style)
@@ -161,9 +191,17 @@ void PaneEditor::styleLongLines(long position, const std::string& text, std::siz
         if (lineEnd - lineStart >= kLongLine) {
             styles.assign(lineEnd - lineStart, static_cast<char>(style));
             int current = style;
+            std::size_t pieceStart = lineStart;
             for (std::size_t k = lineStart + 1; k < lineEnd; ++k) {
-                if (text[k] != ' ' && text[k - 1] == ' ')
+                // A run without blanks (a line of dashes) is cut too, at the
+                // first byte of a character.
+                const bool wordStarts = text[k] != ' ' && text[k - 1] == ' ';
+                const bool runIsLong =
+                    k - pieceStart >= kLongestPiece && (static_cast<unsigned char>(text[k]) & 0xC0) != 0x80;
+                if (wordStarts || runIsLong) {
                     current = PaneStyles::twinOf(current);
+                    pieceStart = k;
+                }
                 styles[k - lineStart] = static_cast<char>(current);
             }
             SendScintilla(SCI_STARTSTYLING, at(position + static_cast<long>(lineStart)), 0L);

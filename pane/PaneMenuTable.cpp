@@ -15,10 +15,10 @@ namespace {
 void checkAgainstADraw(PaneMenuContext& menu)
 {
     const std::string text = menu.pane.text();
-    CheckDrawDialog dialog(text, menu.reports.inPane(text), menu.window, &menu.dialogs);
-    QObject::connect(&dialog, &CheckDrawDialog::lineChosen, &dialog,
-                     [&menu](int lineNumber) { menu.pane.selectLine(lineNumber); });
-    dialog.exec();
+    auto* window = new CheckDrawDialog(text, menu.reports.inPane(text), menu.window, &menu.dialogs);
+    QObject::connect(window, &CheckDrawDialog::lineChosen, window,
+                     [&pane = menu.pane](int lineNumber) { pane.selectLine(lineNumber); });
+    window->showBesideControl();
 }
 
 // The commands below read the pane's lines as the check does: as the last
@@ -41,25 +41,40 @@ void exportAsCsv(PaneMenuContext& menu)
     exportCsv(menu.dialogs, text, menu.reports.inPane(text));
 }
 
+// Both say so when the pane no longer shows the last report, after an undo
+// or an edit: the report they would describe or make again is not the
+// text in sight.
+const LastReport* reportShown(PaneMenuContext& menu, const char* title)
+{
+    const LastReport* report = menu.reports.inPane(menu.pane.textView());
+    if (!report)
+        menu.dialogs.message("The pane shows no report.", title);
+    return report;
+}
+
 void showReportDetails(PaneMenuContext& menu)
 {
-    menu.dialogs.message(reportDetailsText(*menu.reports.last()), "Report Details");
+    if (const LastReport* report = reportShown(menu, "Report Details"))
+        menu.dialogs.message(reportDetailsText(*report), "Report Details");
 }
 
 void runAgainWithThisSeed(PaneMenuContext& menu)
 {
+    const LastReport* shown = reportShown(menu, "Run Again With This Seed");
+    if (!shown)
+        return;
     // A copy: the click keeps the report it makes in place of this one.
-    const LastReport report = *menu.reports.last();
+    const LastReport report = *shown;
     menu.runClick([&report](ClickContext& click) { runAgain(report, click); });
 }
 
 } // namespace
 
 const std::vector<PaneMenuAction> kPaneMenuActions = {
-    {"Check Against a Draw...", false, checkAgainstADraw},
-    {"Check Against a Draw History...", false, checkAgainstADrawHistory},
-    {"Number Frequencies...", false, showNumberFrequencies},
-    {"Export as CSV...", false, exportAsCsv},
-    {"Report Details...", true, showReportDetails},
-    {"Run Again With This Seed", true, runAgainWithThisSeed},
+    {"Check Against a Dra&w...", false, checkAgainstADraw},
+    {"Check Against a Draw &History...", false, checkAgainstADrawHistory},
+    {"&Number Frequencies...", false, showNumberFrequencies},
+    {"&Export as CSV...", false, exportAsCsv, "File"},
+    {"Report Detai&ls...", true, showReportDetails},
+    {"Run Again With This &Seed", true, runAgainWithThisSeed},
 };

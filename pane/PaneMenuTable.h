@@ -11,7 +11,7 @@ struct ClickContext;
 
 // What an action of the pane's context menu works with.
 struct PaneMenuContext {
-    QWidget* window; // its dialogs open over it
+    QWidget* window; // the control, which owns the windows it opens
     QtPane& pane;
     Dialogs& dialogs;
     const ShownReport& reports;
@@ -20,12 +20,14 @@ struct PaneMenuContext {
     std::function<void(const std::function<void(ClickContext&)>&)> runClick;
 };
 
-// One action that the pane's context menu adds to the editor's own.
+// One action of the pane's context menu after the edit actions; the host
+// window's Tools menu (or the menu the row names) shows it too.
 struct PaneMenuAction {
-    const char* caption;
+    const char* caption; // "&" before the letter that chooses it, when it has one
     bool needsReport; // disabled until a click has shown a report
     void (*run)(PaneMenuContext&);
+    const char* hostMenu = "Tools";
 };
 
-// The added actions, in the menu's order.
+// The added actions, in the context menu's order.
 extern const std::vector<PaneMenuAction> kPaneMenuActions;

@@ -23,9 +23,10 @@ struct TextFormat {
 };
 
 // The text formats in use, each held by the editor as a pair of identical
-// styles. Long lines alternate between the two at every word, so that the
-// editor measures them in short pieces it caches instead of laying out
-// hundreds of kilobytes glyph by glyph.
+// styles. Long lines alternate between the two at every word (and every
+// few characters of a long run without blanks), so that the editor
+// measures them in short pieces it caches instead of laying out hundreds of
+// kilobytes glyph by glyph.
 class PaneStyles {
 public:
     explicit PaneStyles(QsciScintillaBase& editor);

@@ -1,43 +1,21 @@
 #include "QtPane.h"
 
 #include "PaneEditor.h"
+#include "SliceProgress.h"
 
-#include <QMenu>
+#include <QPoint>
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 namespace {
 
 using Sci = QsciScintillaBase;
 
-// The first indicator the editor leaves to its user; it strikes text out.
-constexpr int kStrikeIndicator = 8;
 // The changes the pane hears of: the user's. While a command changes the
 // text it hears of none, which also spares the engine's accessibility
 // notices (each counts the characters from the start of the text).
 constexpr long kUserChanges = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT | Sci::SC_PERFORMED_USER
     | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
-
-TextFormat merged(TextFormat base, const TextFormat& change)
-{
-    if (change.name)
-        base.name = change.name;
-    if (change.size)
-        base.size = change.size;
-    if (change.bold)
-        base.bold = change.bold;
-    if (change.italic)
-        base.italic = change.italic;
-    if (change.underline)
-        base.underline = change.underline;
-    if (change.colour)
-        base.colour = change.colour;
-    return base;
-}
-
-unsigned long at(long position) { return static_cast<unsigned long>(position); }
 
 } // namespace
 
@@ -57,12 +35,19 @@ QtPane::QtPane(QWidget* parent) : editor_(new PaneEditor(parent)), styles_(*edit
         styles_.setPaneFont(pane);
     };
     editor_->fontChanged(editor_->font());
-    editor_->undoBeyondEdits = [this] { return restoreBeforeCommand(); };
+    editor_->undoCommand = [this] { undo(); };
+    editor_->redoCommand = [this] { redo(); };
     editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
     QObject::connect(editor_, &Sci::SCN_MODIFIED, editor_,
                      [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
-                         if (!commandChanging_)
-                             userChanged(position, length, type & Sci::SC_MOD_INSERTTEXT);
+                         if (commandChanging_)
+                             return;
+                         // New typing leaves nothing to redo.
+                         if (type & Sci::SC_PERFORMED_USER)
+                             forward_.clear();
+                         userChanged(position, length, type & Sci::SC_MOD_INSERTTEXT);
+                         if (changed)
+                             changed();
                      });
 }
 
@@ -73,7 +58,9 @@ QtPane::~QtPane()
     // The widget may outlive the pane.
     QObject::disconnect(editor_, &Sci::SCN_MODIFIED, editor_, nullptr);
     editor_->fontChanged = nullptr;
-    editor_->undoBeyondEdits = nullptr;
+    changed = nullptr;
+    editor_->undoCommand = nullptr;
+    editor_->redoCommand = nullptr;
 }
 
 long QtPane::length() const { return editor_->SendScintilla(Sci::SCI_GETLENGTH); }
@@ -88,13 +75,15 @@ std::string QtPane::textBetween(long start, long end) const
     return text;
 }
 
-std::string QtPane::text() const
+std::string QtPane::text() const { return std::string(textView()); }
+
+std::string_view QtPane::textView() const
 {
     const long size = length();
     if (size == 0)
         return {};
     const auto* bytes = static_cast<const char*>(editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
-    return std::string(bytes, static_cast<std::size_t>(size));
+    return {bytes, static_cast<std::size_t>(size)};
 }
 
 void QtPane::setText(const std::string& text)
@@ -104,9 +93,11 @@ void QtPane::setText(const std::string& text)
     emptyForCommand();
     insertFormat_ = {};
     styles_.reset(insertFormat_);
-    editor_->insert(0, text, 0);
+    const bool whole = insertShowingProgress(0, text, 0);
     commandChangeDone();
     worthKeeping_ = false;
+    if (!whole)
+        dropCancelledText(0, std::string());
     showFromTheTop();
 }
 
@@ -128,6 +119,7 @@ void QtPane::setSelectionText(const std::string& text)
     beginCommandChange();
     const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
     const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
+    const std::string replaced = textBetween(start, end);
     if (end > start)
         editor_->SendScintilla(Sci::SCI_DELETERANGE, at(start), end - start);
     // A text that fills the emptied pane (a report, a file) takes style 0,
@@ -135,8 +127,12 @@ void QtPane::setSelectionText(const std::string& text)
     const bool intoEmpty = length() == 0;
     if (intoEmpty)
         styles_.reset(insertFormat_);
-    editor_->insert(start, text, styles_.styleOf(insertFormat_));
+    const bool whole = insertShowingProgress(start, text, styles_.styleOf(insertFormat_));
     commandChangeDone();
+    if (!whole) {
+        dropCancelledText(start, replaced);
+        return;
+    }
     worthKeeping_ = true;
     if (intoEmpty)
         showFromTheTop();
@@ -144,113 +140,77 @@ void QtPane::setSelectionText(const std::string& text)
         editor_->SendScintilla(Sci::SCI_GOTOPOS, at(start + static_cast<long>(text.size())));
 }
 
+bool QtPane::insertShowingProgress(long position, const std::string& text, int style)
+{
+    SliceProgress progress(editor_->window(), QStringLiteral("Showing the Text"),
+                           QStringLiteral("Putting %1 MB of text into the text box...")
+                               .arg(static_cast<double>(text.size()) / (1 << 20), 0, 'f', 1),
+                           progressAfterMs);
+    // The rest of the window repaints between slices, the pane only once
+    // the text is in: each of its repaints would lay out its long lines again.
+    editor_->viewport()->setUpdatesEnabled(false);
+    const std::size_t inserted =
+        editor_->insert(position, text, style, [&progress](double done) { return progress.sliceDone(done); });
+    editor_->viewport()->setUpdatesEnabled(true);
+    cancelledAt_ = inserted < text.size() ? std::optional<long>(position + static_cast<long>(inserted)) : std::nullopt;
+    return !cancelledAt_;
+}
+
+// The part of a text that went in before Cancel goes again: an emptied pane
+// shows what undo would bring back, a selection comes back.
+void QtPane::dropCancelledText(long start, const std::string& replaced)
+{
+    beginCommandChange();
+    editor_->SendScintilla(Sci::SCI_DELETERANGE, at(start), *cancelledAt_ - start);
+    const bool empty = length() == 0;
+    if (!replaced.empty())
+        editor_->insert(start, replaced, styles_.styleOf(insertFormat_));
+    commandChangeDone();
+    if (empty && !back_.empty()) {
+        show(std::move(back_.back()));
+        back_.pop_back();
+    }
+}
+
 void QtPane::showFromTheTop()
 {
+    // The scroll bar grows to the widest line shown from now on.
+    editor_->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     editor_->SendScintilla(Sci::SCI_GOTOPOS, 0L);
     editor_->SendScintilla(Sci::SCI_SETFIRSTVISIBLELINE, 0L);
     editor_->SendScintilla(Sci::SCI_SETXOFFSET, 0L);
-}
-
-void QtPane::setSelectionFontName(const std::string& name)
-{
-    TextFormat change;
-    change.name = name;
-    changeSelectionFormat(change);
-}
-
-void QtPane::setSelectionFontSize(double points)
-{
-    TextFormat change;
-    change.size = points;
-    changeSelectionFormat(change);
-}
-
-void QtPane::setFontBold(bool bold)
-{
-    FontChoice font = styles_.paneFont();
-    font.bold = bold;
-    styles_.setPaneFont(font);
-}
-
-void QtPane::changeSelectionFormat(const TextFormat& change)
-{
-    const long start = editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART);
-    const long end = editor_->SendScintilla(Sci::SCI_GETSELECTIONEND);
-    if (start == end) {
-        insertFormat_ = merged(insertFormat_, change);
-        return;
-    }
-    // Every stretch of the selection keeps what the change leaves alone.
-    std::array<int, 256> restyled;
-    restyled.fill(-1);
-    constexpr long kChunk = 1 << 20;
-    std::vector<char> cells(2 * kChunk + 2);
-    std::vector<char> styles;
-    for (long from = start; from < end; from += kChunk) {
-        const long to = std::min(end, from + kChunk);
-        editor_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, from, to, cells.data());
-        styles.resize(static_cast<std::size_t>(to - from));
-        for (std::size_t i = 0; i < styles.size(); ++i) {
-            const auto old = static_cast<unsigned char>(cells[2 * i + 1]);
-            if (restyled[old] < 0)
-                restyled[old] = styles_.styleOf(merged(styles_.formatOf(old), change)) | (old & 1);
-            styles[i] = static_cast<char>(restyled[old]);
-        }
-        editor_->SendScintilla(Sci::SCI_STARTSTYLING, at(from), 0L);
-        editor_->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
-    }
-}
-
-namespace {
-
-void strikeOut(PaneEditor& editor, long start, long end, bool strike, std::uint32_t colour)
-{
-    editor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<long>(kStrikeIndicator));
-    if (!strike) {
-        editor.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, at(start), end - start);
-        return;
-    }
-    const long bgr = static_cast<long>(((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF));
-    editor.SendScintilla(Sci::SCI_SETINDICATORVALUE, bgr | Sci::SC_INDICVALUEBIT);
-    editor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, at(start), end - start);
-}
-
-} // namespace
-
-void QtPane::applyToSelection(const FontChoice& font)
-{
-    changeSelectionFormat({font.name, font.size, font.bold, font.italic, font.underline, font.colour});
-    strikeOut(*editor_, editor_->SendScintilla(Sci::SCI_GETSELECTIONSTART),
-              editor_->SendScintilla(Sci::SCI_GETSELECTIONEND), font.strikethrough, font.colour);
-}
-
-void QtPane::applyToPane(const FontChoice& font)
-{
-    FontChoice pane = font;
-    pane.colour = styles_.paneFont().colour;
-    styles_.keepOnlyColours();
-    styles_.setPaneFont(pane);
-    insertFormat_ = TextFormat{{}, {}, {}, {}, {}, insertFormat_.colour};
-    strikeOut(*editor_, 0, length(), font.strikethrough, 0);
 }
 
 void QtPane::setVisible(bool visible) { editor_->setVisible(visible); }
 
 void QtPane::setFocus() { editor_->setFocus(); }
 
-void QtPane::markSaved() { userEdited_ = false; }
+void QtPane::markSaved() { editor_->SendScintilla(Sci::SCI_SETSAVEPOINT); }
 
 QWidget* QtPane::widget() const { return editor_; }
 
-bool QtPane::hasUnsavedEdits() const { return userEdited_; }
+bool QtPane::hasSelection() const { return editor_->hasSelectedText(); }
 
-QMenu* QtPane::createStandardContextMenu()
+void QtPane::cut() { editor_->cut(); }
+
+void QtPane::copy() { editor_->copy(); }
+
+void QtPane::paste() { editor_->paste(); }
+
+void QtPane::deleteSelection() { editor_->removeSelectedText(); }
+
+void QtPane::selectAll() { editor_->selectAll(); }
+
+QPoint QtPane::caretPoint() const
 {
-    QMenu* menu = editor_->createStandardContextMenu();
-    // Its first entry is Undo, which can also take back a command's text.
-    if (before_ && menu && !menu->actions().isEmpty())
-        menu->actions().first()->setEnabled(true);
-    return menu;
+    const long caret = editor_->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const long x = editor_->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, caret);
+    const long y = editor_->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, caret)
+        + editor_->SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL);
+    // A caret scrolled out of sight opens the menu at the nearest edge.
+    const QSize view = editor_->viewport()->size();
+    return editor_->viewport()->mapTo(editor_, QPoint(std::clamp(static_cast<int>(x), 0, view.width() - 1),
+                                                      std::clamp(static_cast<int>(y), 0, view.height() - 1)));
 }
 
 void QtPane::selectLine(int lineNumber)
@@ -274,36 +234,6 @@ bool QtPane::print(QPrinter& printer) const
     return editor_->print(printer, from, to);
 }
 
-void QtPane::emptyForCommand()
-{
-    if (!worthKeeping_) {
-        editor_->SendScintilla(Sci::SCI_CLEARALL);
-        return;
-    }
-    // The text set aside keeps recording the user's edits when it comes back.
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
-    before_ = Before{editor_->document(), styles_.state(), insertFormat_, userEdited_};
-    editor_->setDocument(QsciDocument());
-    editor_->SendScintilla(Sci::SCI_SETCODEPAGE, static_cast<long>(Sci::SC_CP_UTF8));
-    editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
-    worthKeeping_ = false;
-}
-
-bool QtPane::restoreBeforeCommand()
-{
-    if (!before_)
-        return false;
-    Before before = std::move(*before_);
-    before_.reset();
-    editor_->setDocument(before.document);
-    styles_.restore(std::move(before.styles));
-    insertFormat_ = before.insertFormat;
-    userEdited_ = before.userEdited;
-    worthKeeping_ = true;
-    showFromTheTop();
-    return true;
-}
-
 void QtPane::beginCommandChange()
 {
     commandChanging_ = true;
@@ -316,13 +246,15 @@ void QtPane::commandChangeDone()
     editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kUserChanges);
     editor_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     editor_->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    editor_->SendScintilla(Sci::SCI_SETSAVEPOINT);
     commandChanging_ = false;
-    userEdited_ = false;
+    ++textsShown_;
+    if (changed)
+        changed();
 }
 
 void QtPane::userChanged(long position, long length, bool inserted)
 {
-    userEdited_ = true;
     worthKeeping_ = true;
     if (!inserted)
         return;

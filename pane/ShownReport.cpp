@@ -2,16 +2,32 @@
 
 #include <functional>
 
-void ShownReport::keep(const LastReport& report, const std::string& paneText)
+namespace {
+
+// Undo and redo bring back at most two reports nobody typed into, and one
+// more for each text set aside with the user's edits, which undo can take
+// back to its report.
+constexpr std::size_t kKept = 8;
+
+} // namespace
+
+void ShownReport::keep(const LastReport& report, std::string_view paneText)
 {
-    report_ = report;
-    textSize_ = paneText.size();
-    textHash_ = std::hash<std::string>{}(paneText);
+    shown_.push_front({report, paneText.size(), std::hash<std::string_view>{}(paneText)});
+    if (shown_.size() > kKept)
+        shown_.pop_back();
 }
 
-const LastReport* ShownReport::inPane(const std::string& paneText) const
+const LastReport* ShownReport::inPane(std::string_view paneText) const
 {
-    if (!report_ || paneText.size() != textSize_ || std::hash<std::string>{}(paneText) != textHash_)
-        return nullptr;
-    return &*report_;
+    std::size_t hash = 0;
+    for (const Shown& shown : shown_) {
+        if (shown.textSize != paneText.size())
+            continue;
+        if (hash == 0)
+            hash = std::hash<std::string_view>{}(paneText);
+        if (shown.textHash == hash)
+            return &shown.report;
+    }
+    return nullptr;
 }

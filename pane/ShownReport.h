@@ -3,26 +3,30 @@
 #include "LastReport.h"
 
 #include <cstddef>
-#include <optional>
-#include <string>
+#include <deque>
+#include <string_view>
 
-// The last report a click showed, and whether the pane still holds it as
-// shown: only then are its lines read as that report laid them out.
+// The reports clicks showed, and which of them the pane holds as shown: only
+// that one's lines are read as its report laid them out. Undo and redo may
+// bring an earlier report's text back, so the latest few are kept.
 class ShownReport {
 public:
     // Keeps the report of a click that showed one; `paneText` is what the
     // pane held right after.
-    void keep(const LastReport& report, const std::string& paneText);
+    void keep(const LastReport& report, std::string_view paneText);
 
-    // Nothing before the first report.
-    const LastReport* last() const { return report_ ? &*report_ : nullptr; }
-    // The last report while the pane holds its very text; else nothing.
-    const LastReport* inPane(const std::string& paneText) const;
+    // The latest report; nothing before the first one.
+    const LastReport* last() const { return shown_.empty() ? nullptr : &shown_.front().report; }
+    // The latest report whose very text the pane holds; else nothing.
+    const LastReport* inPane(std::string_view paneText) const;
 
 private:
-    std::optional<LastReport> report_;
-    // The shown text's size and hash: the pane may hold a long text, worth
-    // no second copy.
-    std::size_t textSize_ = 0;
-    std::size_t textHash_ = 0;
+    struct Shown {
+        LastReport report;
+        // The shown text's size and hash: the pane may hold a long text,
+        // worth no second copy.
+        std::size_t textSize = 0;
+        std::size_t textHash = 0;
+    };
+    std::deque<Shown> shown_; // the latest first
 };

@@ -9,7 +9,7 @@ shift
 
 packages="cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgmp-dev libcli11-dev
 qt6-tools-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libqscintilla2-qt6-dev fonts-liberation xvfb xdotool
-x11-apps netpbm poppler-utils clang libclang-rt-14-dev locales strace acl"
+x11-apps x11-utils openbox wmctrl netpbm poppler-utils clang libclang-rt-14-dev locales strace acl"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -10,12 +10,13 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWidget* parent, Dialogs* dialogs)
-    : QDialog(parent), text_(std::move(text)), report_(report), dialogs_(dialogs), draw_(new QLineEdit(this)),
+CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWidget* control, Dialogs* dialogs)
+    : ToolWindow(control, QStringLiteral("CheckAgainstADraw")), text_(std::move(text)),
+      report_(report ? std::optional<LastReport>(*report) : std::nullopt), dialogs_(dialogs),
+      draw_(new QLineEdit(this)),
       result_(new QPlainTextEdit(this)),
       hint_(new QLabel(QStringLiteral("Double-click a line number to select that line in the pane."), this))
 {
@@ -24,6 +25,8 @@ CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWi
     auto* label = new QLabel(
         QStringLiteral("The drawn numbers, in one line (a second drum's numbers after \"+\"):"), this);
     label->setBuddy(draw_);
+    // The window may be narrow to stand beside the control.
+    label->setWordWrap(true);
     draw_->setObjectName(QStringLiteral("draw"));
     draw_->setPlaceholderText(QStringLiteral("3 11 19 27 38 45  or  3 11 19 27 38 + 7"));
     auto* checkButton = new QPushButton(QStringLiteral("Check"), this);
@@ -48,15 +51,6 @@ CheckDrawDialog::CheckDrawDialog(std::string text, const LastReport* report, QWi
     layout->addWidget(hint_);
     layout->addWidget(buttons);
     resize(fontMetrics().averageCharWidth() * 60, fontMetrics().lineSpacing() * 26);
-
-    // Beside the window when the screen has room: a line chosen here is
-    // selected in the pane, which the dialog would otherwise cover.
-    if (parent) {
-        const QRect window = parent->window()->frameGeometry();
-        const QRect beside(window.topRight() + QPoint(1, 0), size());
-        if (parent->screen()->availableGeometry().contains(beside))
-            move(beside.topLeft());
-    }
 }
 
 void CheckDrawDialog::check()
@@ -67,7 +61,7 @@ void CheckDrawDialog::check()
     // A 64 MiB pane takes seconds to read: a Cancel keeps the result shown before.
     const auto work = [&](WorkMonitor& monitor) {
         monitor.report(-1, "Checking the lines against the draw");
-        result = checkDraw(text_, draw, report_);
+        result = checkDraw(text_, draw, report_ ? &*report_ : nullptr);
         stopped = monitor.stopRequested();
     };
     UnwatchedWork unwatched;
@@ -91,12 +85,21 @@ void CheckDrawDialog::check()
     }
 }
 
+void CheckDrawDialog::paneReplaced(const std::string& text, const LastReport* report)
+{
+    text_ = text;
+    report_ = report ? std::optional<LastReport>(*report) : std::nullopt;
+    if (result_->toPlainText().isEmpty())
+        return;
+    check();
+}
+
 bool CheckDrawDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == result_->viewport() && event->type() == QEvent::MouseButtonDblClick)
         if (const auto line = lineNumberAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
             emit lineChosen(*line);
-    return QDialog::eventFilter(watched, event);
+    return ToolWindow::eventFilter(watched, event);
 }
 
 // The number under the pointer in the best tier's "(lines 17, 803)".

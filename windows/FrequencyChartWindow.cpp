@@ -11,6 +11,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QSvgGenerator>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -41,6 +43,11 @@ QString groupTitle(const std::string& name)
     return name == "first" || name == "second" ? title + QStringLiteral(" drum") : title;
 }
 
+QString barTip(const QString& value, long count)
+{
+    return value + QStringLiteral(": ") + QString::number(count) + (count == 1 ? QStringLiteral(" time") : QStringLiteral(" times"));
+}
+
 // The chart of one group, titled with what the lines were, so that a saved
 // picture says it too.
 QChartView* chartOf(const FrequencyGroup& group, const QString& summary)
@@ -56,6 +63,13 @@ QChartView* chartOf(const FrequencyGroup& group, const QString& summary)
     auto* bars = new QBarSeries;
     bars->append(counts);
     bars->setBarWidth(0.8);
+    // The axis names only some bars, and its scale gives no exact count.
+    QObject::connect(counts, &QBarSet::hovered, counts, [counts, values](bool over, int index) {
+        if (over)
+            QToolTip::showText(QCursor::pos(), barTip(values[index], static_cast<long>(counts->at(index))));
+        else
+            QToolTip::hideText();
+    });
 
     // The mean runs across every bar, from the first one's left edge to the
     // last one's right edge; for a history's draws it is the count a fair
@@ -104,13 +118,14 @@ QChartView* chartOf(const FrequencyGroup& group, const QString& summary)
 
 } // namespace
 
-FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidget* parent)
-    : QDialog(parent), tabs_(new QTabWidget(this))
+FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidget* control)
+    : ToolWindow(control, QStringLiteral("NumberFrequencies")), summary_(new QLabel(this)),
+      tabs_(new QTabWidget(this)), followsPane_(frequencies.unit != "draw")
 {
     setWindowTitle(QString::fromLatin1(kTitle));
-    setObjectName(QStringLiteral("NumberFrequencies"));
-    for (const FrequencyGroup& group : frequencies.groups)
-        tabs_->addTab(chartOf(group, q(frequencies.summary())), groupTitle(group.name));
+    // A game of one drum needs no tab naming it.
+    tabs_->setTabBarAutoHide(true);
+    showFrequencies(frequencies);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* save = buttons->addButton(QStringLiteral("Save Chart..."), QDialogButtonBox::ActionRole);
@@ -118,7 +133,7 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(q(frequencies.summary()), this));
+    layout->addWidget(summary_);
     layout->addWidget(tabs_, 1);
     // A history's draws: whether the shown group came up evenly.
     if (!frequencies.groups.empty() && !frequencies.groups.front().uniformity.empty()) {
@@ -138,9 +153,21 @@ FrequencyChartWindow::FrequencyChartWindow(const Frequencies& frequencies, QWidg
     // Wide enough for 80 bars, but never wider than the screen (at twice the
     // scale a screen may hold only a part of it).
     QSize size(960, 540);
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    if (const QScreen* screen = control ? control->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
+}
+
+void FrequencyChartWindow::showFrequencies(const Frequencies& frequencies)
+{
+    while (tabs_->count() > 0) {
+        QWidget* chart = tabs_->widget(0);
+        tabs_->removeTab(0);
+        delete chart;
+    }
+    summary_->setText(q(frequencies.summary()));
+    for (const FrequencyGroup& group : frequencies.groups)
+        tabs_->addTab(chartOf(group, q(frequencies.summary())), groupTitle(group.name));
 }
 
 void FrequencyChartWindow::open(QWidget* parent, Dialogs& dialogs, const std::string& paneText,
@@ -151,9 +178,19 @@ void FrequencyChartWindow::open(QWidget* parent, Dialogs& dialogs, const std::st
         dialogs.message(frequencies.error, kTitle);
         return;
     }
-    auto* window = new FrequencyChartWindow(frequencies, parent);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    (new FrequencyChartWindow(frequencies, parent))->showBesideControl();
+}
+
+void FrequencyChartWindow::paneReplaced(const std::string& text, const LastReport* report)
+{
+    // A history's numbers stay what they were whatever the pane holds.
+    if (!followsPane_)
+        return;
+    const Frequencies frequencies = numberFrequencies(text, report);
+    if (frequencies.error.empty())
+        showFrequencies(frequencies);
+    else
+        close();
 }
 
 std::optional<std::string> FrequencyChartWindow::saveChart(const std::string& path) const

@@ -22,11 +22,10 @@ const char* const kTitle = "Check Against a Draw History";
 
 } // namespace
 
-HistoryCheckDialog::HistoryCheckDialog(const std::string& result, Frequencies frequencies, QWidget* parent)
-    : QDialog(parent), frequencies_(std::move(frequencies))
+HistoryCheckDialog::HistoryCheckDialog(const std::string& result, Frequencies frequencies, QWidget* control)
+    : ToolWindow(control, QStringLiteral("DrawHistoryCheck")), frequencies_(std::move(frequencies))
 {
     setWindowTitle(QString::fromLatin1(kTitle));
-    setObjectName(QStringLiteral("DrawHistoryCheck"));
     auto* text = new QPlainTextEdit(QString::fromStdString(result), this);
     text->setReadOnly(true);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -43,9 +42,7 @@ HistoryCheckDialog::HistoryCheckDialog(const std::string& result, Frequencies fr
 
 void HistoryCheckDialog::showFrequencies()
 {
-    auto* window = new FrequencyChartWindow(frequencies_, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    (new FrequencyChartWindow(frequencies_, parentWidget()))->showBesideControl();
 }
 
 void HistoryCheckDialog::open(QWidget* parent, Dialogs& dialogs, const std::string& paneText,
@@ -78,5 +75,5 @@ void HistoryCheckDialog::open(QWidget* parent, Dialogs& dialogs, const std::stri
     for (const std::string& line : result->lines())
         text += line + "\n";
     result->frequencies.source = std::filesystem::path(*path).filename().string();
-    HistoryCheckDialog(text, std::move(result->frequencies), parent).exec();
+    (new HistoryCheckDialog(text, std::move(result->frequencies), parent))->showBesideControl();
 }

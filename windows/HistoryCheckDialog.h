@@ -1,8 +1,7 @@
 #pragma once
 
 #include "NumberFrequencies.h"
-
-#include <QDialog>
+#include "ToolWindow.h"
 
 #include <string>
 
@@ -12,11 +11,11 @@ struct LastReport;
 // "Check Against a Draw History": the number of draws a history file held,
 // the pairs of each tier and the lines whose best tier each one was, and a
 // button that charts how often the history drew each number.
-class HistoryCheckDialog : public QDialog {
+class HistoryCheckDialog : public ToolWindow {
     Q_OBJECT
 
 public:
-    HistoryCheckDialog(const std::string& result, Frequencies frequencies, QWidget* parent);
+    HistoryCheckDialog(const std::string& result, Frequencies frequencies, QWidget* control);
 
     // Asks for a history file, checks the pane's lines against its draws
     // (off the window's thread, with progress and a Cancel once it takes

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "ButtonTable.h"
 #include "CheckDrawDialog.h"
 #include "DialogTesting.h"

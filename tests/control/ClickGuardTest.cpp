@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "ClickGuard.h"
 
 #include <QApplication>
@@ -23,8 +24,11 @@ struct PaintCounter : QObject {
 TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
 {
     QWidget surface;
+    auto* clicked = new QPushButton(QStringLiteral("Clicked"), &surface);
     auto* other = new QPushButton(QStringLiteral("Other"), &surface);
+    other->move(0, 40);
     surface.show();
+    clicked->setFocus();
     ClickGuard guard(&surface);
 
     int otherRuns = 0;
@@ -50,6 +54,8 @@ TEST(ClickGuard, ShowsABusyCursorAndDropsAClickMadeDuringALongClick)
     EXPECT_EQ(cursorDuringClick, Qt::WaitCursor);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(otherRuns, 0);
+    // The dropped click took no focus: the ring stays where the user left it.
+    EXPECT_EQ(surface.focusWidget(), clicked);
 
     // The same click once the long one is over runs.
     clickLater();

@@ -1,17 +1,23 @@
+#include "QtPrinting.h"
 #include "ButtonTable.h"
 #include "CorvaneGen7.h"
+#include "DetailsTable.h"
 #include "DialogTesting.h"
+#include "EuroOdds.h"
 #include "TestSupport.h"
+#include "TextFile.h"
 
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 namespace {
@@ -67,12 +73,13 @@ TEST(CorvaneGen7, StartsWithTheBannerTheWelcomeAndTheTablesButtonsAndOnlyThePane
     control.show();
     // Enter presses the focused button. A report fills a whole screen of
     // the pane; its lines themselves are the generator's, tested with it.
-    // The scroll bar it brings is counted.
+    // Its lines are short: no horizontal scroll bar takes a line's room.
     button(control, "Pick3")->setFocus();
     QTest::keyClick(button(control, "Pick3"), Qt::Key_Enter);
     EXPECT_EQ(paneText(control).size(), 11000u);
     const QFontMetrics metrics(pane(control)->font());
-    EXPECT_EQ(pane(control)->viewport()->height() / metrics.lineSpacing(), 30);
+    EXPECT_EQ(pane(control)->viewport()->height() / metrics.lineSpacing(), 31);
+    EXPECT_FALSE(pane(control)->horizontalScrollBar()->isVisible());
     EXPECT_GE(pane(control)->viewport()->width(), 53 * metrics.horizontalAdvance(QLatin1Char('0')));
 
     const QSize paneBefore = pane(control)->size();
@@ -124,25 +131,40 @@ TEST(CorvaneGen7, TabRunsRowByRowExceptTheThirdRow)
     }
 }
 
-TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirst)
+// Typed text, whether a click then replaced it (undo could still bring it
+// back), the answer, whether the window closes, the question, the file
+// saved. Save closes once the file dialog has saved the text, brought back
+// when a click had replaced it; the question never comes up over text that
+// nobody typed.
+TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirstEvenWhenAClickReplacedIt)
 {
     TempDirectory dir;
-    // Typed text, the answer to the question, whether the window closes. Save
-    // closes once the file dialog has saved the text; the question must not
-    // come up over text that nobody typed.
-    const std::tuple<bool, QMessageBox::StandardButton, bool> cases[] = {
-        {false, QMessageBox::NoButton, true}, {true, QMessageBox::Cancel, false},
-        {true, QMessageBox::Discard, true}, {true, QMessageBox::Save, true}};
-    for (const auto& [typed, answer, closes] : cases) {
+    const QString shown = QStringLiteral("The text box holds text you typed that is not saved.\nSave it before closing?");
+    const QString setAside = QStringLiteral("A click replaced text you typed that is not saved; Undo can still bring it "
+                                            "back.\nSave it before closing?");
+    // Typed at the caret, which waits at the top of the welcome.
+    const std::string typedWelcome = "Giants \u2022\u2022 Your combinations will be displayed in this text box.\n";
+    const std::tuple<bool, bool, QMessageBox::StandardButton, bool, QString> cases[] = {
+        {false, false, QMessageBox::NoButton, true, {}},     {false, true, QMessageBox::NoButton, true, {}},
+        {true, false, QMessageBox::Cancel, false, shown},    {true, false, QMessageBox::Discard, true, shown},
+        {true, false, QMessageBox::Save, true, shown},       {true, true, QMessageBox::Cancel, false, setAside},
+        {true, true, QMessageBox::Save, true, setAside},
+    };
+    for (const auto& [typed, clicked, answer, closes, question] : cases) {
         QWidget window;
         new CorvaneGen7(&window);
         window.show();
         if (typed)
             QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("RichTextBox1")), QStringLiteral("Giants"));
+        if (clicked)
+            window.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
+        std::filesystem::remove("typed.txt");
+        QString asked;
         QTimer answering;
-        QObject::connect(&answering, &QTimer::timeout, [&dir, reply = answer] {
+        QObject::connect(&answering, &QTimer::timeout, [&dir, &asked, reply = answer] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked = box->text();
                 box->done(reply);
             } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
                 files->selectFile(QString::fromStdString((dir.path() / "typed.txt").string()));
@@ -150,11 +172,27 @@ TEST(CorvaneGen7, ClosingOverTypedTextAsksToSaveItFirst)
             }
         });
         answering.start(5);
-        EXPECT_EQ(window.close(), closes) << answer;
+        EXPECT_EQ(window.close(), closes) << typed << clicked << answer;
+        EXPECT_EQ(asked, question) << typed << clicked << answer;
+        EXPECT_EQ(readFileBytes("typed.txt").value_or("").rfind(typedWelcome, 0) == 0, answer == QMessageBox::Save)
+            << typed << clicked << answer;
     }
-    // Typed at the caret, which waits at the top of the welcome.
-    const std::string typedWelcome = "Giants \u2022\u2022 Your combinations will be displayed in this text box.\n";
-    EXPECT_EQ(readFile("typed.txt").rfind(typedWelcome, 0), 0u);
+}
+
+// The odds boxes' tier tables show every tier whole, and the box fits half
+// of a 1280 x 1024 screen, which it has at twice the scale.
+TEST(CorvaneGen7Scale, TheOddsDetailsShowEveryTierOnOneLineWithinTheScreen)
+{
+    QWidget parent;
+    const auto box = messageWithDetails(&parent, QStringLiteral("EuroOdds"), QStringLiteral("Euro Millions"),
+                                        euroOddsDetails({{50, 5}, {12, 2}}));
+    box->show();
+    const auto* table = box->findChild<QTableWidget*>();
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_LE(table->fontMetrics().horizontalAdvance(table->item(row, column)->text()),
+                      table->columnWidth(column)) << row << "," << column;
+    EXPECT_TRUE(box->width() <= 600 && box->height() <= 480) << box->width() << " x " << box->height();
 }
 
 // The prompts and the box's text are the click's, tested with it.
@@ -166,6 +204,6 @@ TEST(CorvaneGen7, TheLottoOddsBoxKeepsItsTextAndGivesEveryTierAsItsDetails)
     button(control, "AnyLotto")->click();
     EXPECT_EQ(answering.shown.value(2),
               QStringLiteral("Lotto Odds:  Total combinations of 49 taken 6 at a time is : 13,983,816"));
-    EXPECT_EQ(answering.details.value(0).section(QLatin1Char('\n'), 0, 0),
-              QStringLiteral("6 of 6: 1 combination, 1 in 13,983,816.00"));
+    EXPECT_EQ(answering.details.value(0).section(QLatin1Char('\n'), 0, 1),
+              QStringLiteral("6 of 6|1|1 in 13,983,816.00\n5 of 6|258|1 in 54,200.84"));
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "QtPrinting.h"
+
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -41,9 +45,23 @@ inline void doubleClickText(QPlainTextEdit* text, int line, int column)
     QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect(cursor).center());
 }
 
+// A table's rows, a line each, its cells between "|".
+inline QString tableText(const QTableWidget* table)
+{
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (const QTableWidgetItem* item = table->item(row, column))
+                cells << item->text();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
 // Answers the dialogs that show while it lives: prompts from `answers` by
 // their title, message boxes with OK. It notes each prompt's title, each
-// box's title and text, and each box's details.
+// box's title and text, and each box's details as tableText gives them.
 struct Answering {
     explicit Answering(const QMap<QString, QString>& answers = {})
     {
@@ -57,8 +75,12 @@ struct Answering {
                 input->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 shown << box->windowTitle() + ": " + box->text();
-                details << box->detailedText();
+                details << QString();
                 box->accept();
+            } else if (modal && modal->objectName() == QLatin1String("MessageWithDetails")) {
+                shown << modal->windowTitle() + ": " + modal->findChild<QLabel*>(QStringLiteral("text"))->text();
+                details << tableText(modal->findChild<QTableWidget*>(QStringLiteral("details")));
+                qobject_cast<QDialog*>(modal)->accept();
             }
         });
         timer.start(5);

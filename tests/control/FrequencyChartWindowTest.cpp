@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "ButtonTable.h"
 #include "FrequencyChartWindow.h"
 #include "NumberFrequencies.h"
@@ -10,6 +11,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,10 @@ TEST(FrequencyChartWindow, ChartsALotto6ReportsNumbersSavesThePictureAndRefusesT
         QAbstractAxis* axis = chart.findChild<QChartView*>()->chart()->axes(Qt::Horizontal).front();
         EXPECT_EQ(static_cast<QCategoryAxis*>(axis)->categoriesLabels(), names);
     }
+
+    // A bar under the pointer tells its exact count.
+    const_cast<QBarSet*>(bars)->hovered(true, 2);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("3: %1 times").arg(bars->at(2)));
 
     window.show();
     EXPECT_EQ(window.saveChart("chart.png"), std::nullopt);

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "CorvaneGen7.h"
 #include "DialogTesting.h"
 #include "TestSupport.h"
@@ -5,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <Qsci/qsciscintilla.h>
 
@@ -40,9 +42,21 @@ QStringList openMenu(const CorvaneGen7& control, const QString& choose = {},
     return entries;
 }
 
+// The window that a menu entry opened, with this object name.
+QDialog* toolWindow(const CorvaneGen7& control, const char* name)
+{
+    return control.findChild<QDialog*>(QString::fromLatin1(name));
+}
+
+// Types a draw into the open check window and gives its result.
+QString checkResult(const CorvaneGen7& control, const QString& draw)
+{
+    return checkResultOf(toolWindow(control, "CheckAgainstADraw"), draw);
+}
+
 } // namespace
 
-TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAsking)
+TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainAsLongAsThePaneShowsIt)
 {
     TempDirectory dir;
     CorvaneGen7 control;
@@ -50,47 +64,60 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAs
     control.setProperty("fixedSeed", 42.0);
     control.show();
     const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
-                               "Delete (off)", "-", "Select All", "-", "Check Against a Draw...",
-                               "Check Against a Draw History...", "Number Frequencies...",
-                               "Export as CSV..."};
+                               "&Delete (off)", "-", "Select &All", "-", "Check Against a Dra&w...",
+                               "Check Against a Draw &History...", "&Number Frequencies...",
+                               "&Export as CSV..."};
     for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard})
         EXPECT_EQ(openMenu(control, {}, reason),
-                  edits + QStringList({"Report Details... (off)", "Run Again With This Seed (off)"}));
+                  edits + QStringList({"Report Detai&ls... (off)", "Run Again With This &Seed (off)"}));
 
     Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")}});
-    control.findChild<QPushButton*>(QStringLiteral("Pick6"))->click();
+    QPushButton* pick6 = control.findChild<QPushButton*>(QStringLiteral("Pick6"));
+    pick6->click();
     const QString report = paneOf(control)->text();
     // An entry left off would trigger nothing: the details below would be missing.
-    openMenu(control, QStringLiteral("Report Details..."));
-    paneOf(control)->setText(QStringLiteral("Giants\r\n"));
-    openMenu(control, QStringLiteral("Run Again With This Seed"));
+    openMenu(control, QStringLiteral("Report Detai&ls..."));
+    paneOf(control)->selectAll();
+    paneOf(control)->replaceSelectedText(QStringLiteral("Giants")); // as a paste would
+    openMenu(control, QStringLiteral("Run Again With This &Seed"));
+    EXPECT_EQ(paneOf(control)->text(), QStringLiteral("Giants"));
+    // Undo from the button that made the report brings it back, and with it
+    // the report that runs again.
+    control.activateWindow(); // the message boxes took the activation with them
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    pick6->setFocus();
+    QTest::keyClick(pick6, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(paneOf(control)->text(), report);
-    openMenu(control, QStringLiteral("Report Details..."));
+    openMenu(control, QStringLiteral("Run Again With This &Seed"));
+    EXPECT_EQ(paneOf(control)->text(), report);
+    openMenu(control, QStringLiteral("Report Detai&ls..."));
 
     // The check knows the game while the pane shows the report as it was
     // made, and reads the lines by their shape once it is edited.
-    const auto checkOdds = [&control] {
-        QString odds;
-        whenDialogShows([&odds](QWidget* dialog) {
-            odds = checkResultOf(dialog, QStringLiteral("1 2 3 4 5 6")).section('\n', -1);
-            qobject_cast<QDialog*>(dialog)->reject();
-        });
-        openMenu(control, QStringLiteral("Check Against a Draw..."));
-        return odds;
-    };
-    EXPECT_TRUE(checkOdds().startsWith(QStringLiteral("1000 distinct lines hold the jackpot")));
+    openMenu(control, QStringLiteral("Check Against a Dra&w..."));
+    const QString odds = checkResult(control, QStringLiteral("1 2 3 4 5 6")).section('\n', -1);
+    // The report is not seeded: two of its lines may be alike.
+    EXPECT_TRUE(odds.contains(QStringLiteral(" distinct lines hold the jackpot"))) << odds.toStdString();
+    toolWindow(control, "CheckAgainstADraw")->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     paneOf(control)->setText(QString(report).replace(0, 1, QLatin1Char('\t')));
-    EXPECT_FALSE(checkOdds().contains(QStringLiteral("jackpot")));
+    openMenu(control, QStringLiteral("Check Against a Dra&w..."));
+    EXPECT_FALSE(checkResult(control, QStringLiteral("1 2 3 4 5 6")).contains(QStringLiteral("jackpot")));
 
-    // The prompt, then the same details before and after the run again.
+    // The prompt, the details, the refusal, the details again.
     const QString details = answering.shown.value(1);
-    EXPECT_EQ(answering.shown, QStringList({"Biggest Number", details, details}))
+    EXPECT_EQ(answering.shown, QStringList({"Biggest Number", details,
+                                            "Run Again With This Seed: The pane shows no report.", details}))
         << answering.shown.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(details.startsWith(QStringLiteral("Report Details: Button: Lotto 6\nBiggest Number: 49\nSeed: ")));
 }
 
-TEST(PaneContextMenu, CheckAndFrequenciesLeaveThePaneAsItIsAndADoubleClickedLineNumberSelectsThatLine)
+// While the check and the chart are open the control works on: a new report
+// is checked against the same draw and charted; a text without lines
+// closes the chart.
+TEST(PaneContextMenu, CheckAndChartStayBesideTheControlFollowItsReportsAndSelectALineInThePane)
 {
+    TempDirectory dir;
     CorvaneGen7 control;
     control.show();
     control.findChild<QPushButton*>(QStringLiteral("Pick3"))->click();
@@ -99,26 +126,44 @@ TEST(PaneContextMenu, CheckAndFrequenciesLeaveThePaneAsItIsAndADoubleClickedLine
     const QStringList paneLines = text.split(QStringLiteral("\r\n"));
     const QString line17 = paneLines[16]; // " 3  1  4 "
 
-    whenDialogShows([&](QWidget* dialog) {
-        // "in order: N lines (lines 17, ..." or "(line 17)"; the tier's name is no line number.
-        const QString inOrder = checkResultOf(dialog, line17.simplified()).split(QLatin1Char('\n'))[1];
-        auto* result = dialog->findChild<QPlainTextEdit*>(QStringLiteral("result"));
-        doubleClickText(result, 1, 1);
-        EXPECT_TRUE(pane->selectedText().isEmpty());
-        doubleClickText(result, 1, inOrder.indexOf(QLatin1Char('(')) + 7);
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    openMenu(control, QStringLiteral("Check Against a Draw..."));
+    openMenu(control, QStringLiteral("Check Against a Dra&w..."));
+    QDialog* check = toolWindow(control, "CheckAgainstADraw");
+    ASSERT_TRUE(check && check->isVisible() && !check->isModal());
+    // "in order: N lines (lines 17, ..." or "(line 17)"; the tier's name is no line number.
+    const QString inOrder = checkResult(control, line17.simplified()).split(QLatin1Char('\n'))[1];
+    auto* result = check->findChild<QPlainTextEdit*>(QStringLiteral("result"));
+    doubleClickText(result, 1, 1);
+    EXPECT_TRUE(pane->selectedText().isEmpty());
+    doubleClickText(result, 1, inOrder.indexOf(QLatin1Char('(')) + 7);
     // The first line in order (line 17 or an earlier one just like it), the
     // caret at its start.
     EXPECT_EQ(pane->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS),
               pane->positionFromLineIndex(static_cast<int>(paneLines.indexOf(line17)), 0));
     EXPECT_EQ(pane->selectedText(), line17);
 
-    openMenu(control, QStringLiteral("Number Frequencies..."));
-    auto* chart = control.window()->findChild<QDialog*>(QStringLiteral("NumberFrequencies"));
+    openMenu(control, QStringLiteral("&Number Frequencies..."));
+    QDialog* chart = toolWindow(control, "NumberFrequencies");
     ASSERT_TRUE(chart && chart->isVisible());
     EXPECT_EQ(chart->findChild<QTabWidget*>()->count(), 3); // a tab per digit position
     EXPECT_EQ(pane->text(), text);
-    chart->close();
+
+    const QString pick3Result = result->toPlainText();
+    Answering answering({{QStringLiteral("Biggest Number"), QStringLiteral("49")}});
+    control.findChild<QPushButton*>(QStringLiteral("Pick6"))->click();
+    // Three digits make no lotto draw: the same draw, checked again, says why.
+    EXPECT_EQ(check->findChild<QLineEdit*>(QStringLiteral("draw"))->text(), line17.simplified());
+    EXPECT_NE(result->toPlainText(), pick3Result);
+    EXPECT_FALSE(result->toPlainText().contains(QStringLiteral("lines")));
+    // One drum, one chart, no tab to name it.
+    EXPECT_EQ(chart->findChild<QTabWidget*>()->count(), 1);
+    EXPECT_FALSE(chart->findChild<QTabBar*>()->isVisible());
+
+    control.findChild<QPushButton*>(QStringLiteral("Edit"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(toolWindow(control, "NumberFrequencies"), nullptr);
+    EXPECT_EQ(result->toPlainText(), QStringLiteral("The pane holds no lines to check."));
+
+    control.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(toolWindow(control, "CheckAgainstADraw"), nullptr);
 }

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "DialogTesting.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
@@ -44,7 +45,7 @@ TEST_F(QtDialogsTest, FileDialogsSuggestTheNameAndOfferEveryFile)
     const QString chosen = dir.filePath(QStringLiteral("Corvane.Gen"));
     whenDialogShows<QFileDialog>([&](QFileDialog* files) {
         EXPECT_EQ(files->windowTitle(), QStringLiteral("Save Combinations"));
-        EXPECT_EQ(files->nameFilters().join(QLatin1Char('|')).toStdString(), "All (*.*) (*)");
+        EXPECT_EQ(files->nameFilters().join(QLatin1Char('|')).toStdString(), "All files (*)");
         EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_TRUE(files->selectedFiles().value(0).endsWith(QStringLiteral("/Corvane.Gen")));
         files->selectFile(chosen);
@@ -82,6 +83,16 @@ TEST_F(QtDialogsTest, FontDialogOpensOnTheGivenFontAndReturnsTheChoiceWithItsCol
 
     whenDialogShows([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_FALSE(dialogs.chooseFont(FontChoice{}).has_value());
+
+    // It opens on the weight and slant of the text the choice will change.
+    dialogs.textLook = [] { return FontChoice{"Courier", 10, true, false, false, false, 0}; };
+    QFont opened;
+    whenDialogShows([&opened](QWidget* w) {
+        opened = w->findChild<QFontDialog*>()->currentFont();
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    dialogs.chooseFont(FontChoice{"Courier New", 10});
+    EXPECT_EQ(std::make_tuple(opened.bold(), opened.italic(), opened.pointSizeF()), std::make_tuple(true, false, 10.0));
 }
 
 TEST_F(QtDialogsTest, PrintsOnlyTheSelectionToTheNamedPdfFileAndSaysWhereItWent)

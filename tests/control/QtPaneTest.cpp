@@ -1,11 +1,12 @@
 #include "PaneCommands.h"
+#include "QtPrinting.h"
 #include "QtPane.h"
 #include "TestSupport.h"
 
 #include <QClipboard>
 #include <QColor>
 #include <QGuiApplication>
-#include <QMenu>
+#include <QProgressDialog>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -123,7 +124,14 @@ TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTenAcrossLongL
     std::string line;
     for (int game = 0; game < 1000; ++game)
         line += game % 2 ? "Vikings   " : "Giants    ";
-    std::string report = line + "\r\n" + line + "\r\n";
+    // A run without blanks is cut every 16 bytes, never inside a character.
+    const std::string dashes(400, '-');
+    std::string accents;
+    for (int i = 0; i < 200; ++i)
+        accents += "\u00e9";
+    std::string report = line + "\r\n" + line + "\r\n" + dashes + "\r\n" + accents + "\r\n";
+    const long dashesAt = 2 * static_cast<long>(line.size() + 2);
+    const long accentsAt = dashesAt + 402;
     for (int row = 0; row < 1000; ++row)
         report += " 1  2  3 \r\n";
     // Seen from the far end before, the new report shows from its first line.
@@ -138,9 +146,14 @@ TEST_F(QtPaneTest, GeneratedTextShowsFromItsFirstLineInBoldCourierTenAcrossLongL
     EXPECT_EQ(send(Sci::SCI_GETFIRSTVISIBLELINE), 0);
     EXPECT_EQ(send(Sci::SCI_GETCURRENTPOS), 0);
     EXPECT_EQ(send(Sci::SCI_GETXOFFSET), 0);
-    for (long position : {0L, 15L, 5005L, 10020L, 20005L, 30995L})
+    for (long position : {0L, 15L, 5005L, 10020L, 20005L, dashesAt + 20, accentsAt + 33, 31795L})
         EXPECT_EQ(formatAt(position), "Courier 1000 bold #000000") << position;
     EXPECT_NE(send(Sci::SCI_GETSTYLEAT, 0), send(Sci::SCI_GETSTYLEAT, 15));
+    const auto styleAt = [this](long position) { return send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(position)); };
+    EXPECT_EQ(styleAt(dashesAt), styleAt(dashesAt + 15));
+    EXPECT_NE(styleAt(dashesAt + 15), styleAt(dashesAt + 16));
+    EXPECT_EQ(styleAt(accentsAt + 16), styleAt(accentsAt + 17)); // the second byte of an é
+    EXPECT_NE(styleAt(accentsAt + 15), styleAt(accentsAt + 16));
 
     select(10, 30);
     pane.applyToSelection({"DejaVu Sans", 12, false, true, false, false, 0x0000FF});
@@ -158,6 +171,9 @@ TEST_F(QtPaneTest, FontChoicesGoToTheSelectionWithColourOrToThePaneWithout)
     pane.applyToSelection({"DejaVu Sans", 14, false, true, true, true, 0xFF0000});
     EXPECT_EQ(formatAt(1), "DejaVu Sans 1400 italic underline struck #ff0000");
     EXPECT_EQ(formatAt(2), "Liberation Serif 1100 #000000");
+    // The font dialog opens on the look of the selection's first character.
+    const FontChoice look = pane.lookOfSelection();
+    EXPECT_EQ(std::tie(look.name, look.bold, look.italic), std::make_tuple(std::string("DejaVu Sans"), false, true));
 
     select(0, 0);
     pane.applyToPane({"Liberation Serif", 11, true, false, false, true, 0x00FF00});
@@ -216,18 +232,115 @@ TEST_F(QtPaneTest, UndoTakesBackTheUsersEditsThenWhatACommandReplaced)
     EXPECT_EQ(pane.text(), "");
 
     // A help text is not a step of its own: back past it to the report,
-    // which comes back in its own font.
+    // which comes back in its own font, and forward past it again.
     pane.setSelectionFontName("Courier");
     pane.setSelectionText("report\r\n");
     const std::string reportFormat = formatAt(0);
     pane.setText("");
     pane.setText("help\n");
     pane.setText("");
+    pane.setSelectionFontSize(14);
     pane.setSelectionText("next report\r\n");
-    // The edit menu's Undo goes the same way back.
-    const std::unique_ptr<QMenu> menu(pane.createStandardContextMenu());
-    menu->actions().first()->trigger();
+    const std::string nextFormat = formatAt(0);
+    pane.undo();
     EXPECT_EQ(pane.text(), "report\r\n");
     EXPECT_EQ(formatAt(0), reportFormat);
-    EXPECT_FALSE(std::unique_ptr<QMenu>(pane.createStandardContextMenu())->actions().first()->isEnabled());
+    EXPECT_FALSE(pane.canUndo());
+    QTest::keyClick(pane.widget(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(pane.text(), "next report\r\n");
+    EXPECT_EQ(formatAt(0), nextFormat);
+    EXPECT_FALSE(pane.canRedo());
 }
+
+// Typed text that a command replaced stays aside through later commands,
+// which take each other's place, until undo brings it back.
+TEST_F(QtPaneTest, TypedTextSetAsideOutlivesLaterReportsAndComesBackForSaving)
+{
+    const auto report = [this](const char* text) {
+        pane.setText("");
+        pane.setSelectionText(text);
+    };
+    pane.setText("welcome\n");
+    pane.keepForUndo();
+    report("first\r\n");
+    QTest::keyClicks(pane.widget(), "notes ");
+    EXPECT_TRUE(pane.hasUnsavedEdits());
+    report("second\r\n");
+    EXPECT_FALSE(pane.hasUnsavedEdits());
+    EXPECT_TRUE(pane.typedTextSetAside());
+    report("third\r\n");
+    report("fourth\r\n");
+    // Back: the report before, then the typed text; the welcome and the
+    // reports between went.
+    const char* back[] = {"third\r\n", "notes first\r\n", "first\r\n"};
+    for (const char* text : back) {
+        pane.undo();
+        EXPECT_EQ(pane.text(), text);
+    }
+    EXPECT_FALSE(pane.canUndo());
+    const char* forward[] = {"notes first\r\n", "third\r\n", "fourth\r\n"};
+    for (const char* text : forward) {
+        QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(pane.text(), text);
+    }
+
+    // Brought back for saving, it leaves the report shown for redo.
+    EXPECT_TRUE(pane.bringBackTypedText());
+    EXPECT_EQ(pane.text(), "notes first\r\n");
+    pane.markSaved();
+    EXPECT_FALSE(pane.typedTextSetAside());
+    EXPECT_FALSE(pane.bringBackTypedText());
+    pane.redo();
+    pane.redo();
+    EXPECT_EQ(pane.text(), "fourth\r\n");
+
+    // Undo of the first report brings the welcome back, kept for undo.
+    pane.setText("welcome\n");
+    pane.keepForUndo();
+    report("report\r\n");
+    pane.undo();
+    EXPECT_EQ(pane.text(), "welcome\n");
+}
+
+// A text bigger than a slice shows its progress once it takes longer than
+// the pane allows; Cancel drops what went in, and the pane shows what undo
+// would have brought back.
+TEST_F(QtPaneTest, CancelWhileABigTextGoesInLeavesThePaneAsUndoWould)
+{
+    struct CancelOnShow : QObject {
+        bool cancel = true;
+        QStringList seen;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* progress = qobject_cast<QProgressDialog*>(watched);
+            if (progress && event->type() == QEvent::Show) {
+                seen << progress->windowTitle() + ": " + progress->labelText();
+                if (cancel)
+                    progress->cancel();
+            }
+            return false;
+        }
+    } answer;
+    qApp->installEventFilter(&answer);
+    std::string big;
+    while (big.size() < (3u << 20))
+        big += " 3  17  22  31  40  45 \r\n";
+    pane.progressAfterMs = 0;
+    pane.setText("");
+    pane.setSelectionText("report\r\n");
+    pane.setText("");
+    pane.setSelectionText(big);
+    EXPECT_TRUE(pane.textCancelled());
+    EXPECT_EQ(pane.text().substr(0, 100), "report\r\n");
+    EXPECT_FALSE(pane.canUndo());
+
+    answer.cancel = false;
+    pane.setText("");
+    pane.setSelectionText(big);
+    EXPECT_FALSE(pane.textCancelled());
+    EXPECT_TRUE(pane.text() == big);
+    qApp->removeEventFilter(&answer);
+    answer.seen.removeDuplicates();
+    EXPECT_EQ(answer.seen, QStringList(QStringLiteral("Showing the Text: Putting 3.0 MB of text into the text box...")));
+}
+

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "WorkProgress.h"
 
 #include "DialogTesting.h"

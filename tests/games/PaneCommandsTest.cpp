@@ -1,5 +1,6 @@
 #include "CsvExport.h"
 #include "PaneCommands.h"
+#include "ShownReport.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 
@@ -161,4 +162,20 @@ TEST(ExportCsv, WritesTheLinesAsCsvOrSaysWhyNot)
         EXPECT_EQ(readFile("out.csv"), c.file) << c.answer;
         EXPECT_EQ(click.messages.str(), c.message) << c.answer;
     }
+}
+
+// Undo may bring an earlier report's text back: the pane holds the latest
+// of the last eight reports whose very text it shows.
+TEST(ShownReport, FindsTheLatestOfTheLastEightReportsWhoseTextThePaneHolds)
+{
+    ShownReport reports;
+    const char* const texts[] = {"a", "b", "a", "c", "d", "e", "f", "g", "h", "i"};
+    for (const char* const& text : texts) {
+        LastReport report;
+        report.button = "R" + std::to_string(&text - texts);
+        reports.keep(report, text);
+    }
+    const std::pair<const char*, const char*> cases[] = {{"i", "R9"}, {"a", "R2"}, {"c", "R3"}, {"b", ""}, {"x", ""}};
+    for (const auto& [text, button] : cases)
+        EXPECT_EQ(reports.inPane(text) ? reports.inPane(text)->button : "", button) << text;
 }

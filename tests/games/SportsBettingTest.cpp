@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -45,6 +46,22 @@ TEST(ReadGames, TakesTwoFieldsPerGameFromTheStartOfTheFile)
     }
 }
 
+TEST(SameTicketNames, NamesEveryGameWhoseTwoTeamsPrintTheSameSixLetters)
+{
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"New York Giants, New York Jets\nRams, 49ers\n", 2,
+         "Game 1: \"New York Giants\" and \"New York Jets\" both print as NEW YO.\n"},
+        {"Heads, heads\nGiants, Vikings\nLos Angeles Rams, \"Los Angeles, Chargers\"\n", 3,
+         "Game 1: \"Heads\" and \"heads\" both print as HEADS.\n"
+         "Game 3: \"Los Angeles Rams\" and \"Los Angeles, Chargers\" both print as LOS AN.\n"},
+        // Teams of different games may share their letters: a ticket's column tells them apart.
+        {"New York Giants, Dallas\nNew York Jets, Miami\n", 2, ""},
+        {"Rams, 49ers\n", 3, ""}, // games past the end of the file have no teams
+    };
+    for (const auto& [text, count, said] : cases)
+        EXPECT_EQ(sameTicketNames(text, count), said) << text;
+}
+
 TEST(TicketReport, CoinPicksTheFirstTeamBelowOneHalfAndCountsFillTenColumns)
 {
     // 100 lines of picks, then the rule and the counts.
@@ -78,6 +95,9 @@ TEST(USBetClick, ReadsTheGameFileOrEndsOnCancelZeroOrNegative)
         {{"40000"}, kFiveGames, {}, " 7 \r\n", ""},
         {{"-3"}, kFiveGames, {}, " 7 \r\n", "[Number Of Games To Bet On] A positive number of games is needed.\n"},
         {{"12", ""}, kFiveGames, {}, " 12 \r\n", ""}, // Cancel in the open dialog
+        {{"1", "GAMES.txt"}, "New York Giants, New York Jets\n", {{"NEW YO", "NEW YO"}}, " 1 \r\n",
+         "[U.S. Bet] Game 1: \"New York Giants\" and \"New York Jets\" both print as NEW YO.\n"
+         "Rename a team of each in the game file so that the tickets tell them apart.\n"},
         {{"2", "big"}, kFiveGames, {}, " 2 \r\n",
          "[Open A Game File] Cannot open \"big\": the file is larger than 64 MiB.\n"},
     };
