@@ -88,9 +88,9 @@ std::string_view QtPane::textView() const
 
 void QtPane::setText(const std::string& text)
 {
-    encoding_ = TextEncoding::Utf8;
     beginCommandChange();
     emptyForCommand();
+    encoding_ = TextEncoding::Utf8;
     insertFormat_ = {};
     styles_.reset(insertFormat_);
     const bool whole = insertShowingProgress(0, text, 0);

@@ -105,12 +105,14 @@ private:
     // Empties the pane for a command's text. What it held stays aside,
     // styles and all, when it is worth a way back.
     void emptyForCommand();
-    // A text set aside, with what it needs to look as it did.
+    // A text set aside, with what it needs to look as it did and to be
+    // saved as the file it came from.
     struct SetAside {
         QsciDocument document;
         PaneStyles::State styles;
         TextFormat insertFormat;
         bool typed = false; // it holds edits the user has not saved
+        TextEncoding encoding = TextEncoding::Utf8;
     };
     SetAside setAside() const;
     void show(SetAside text);

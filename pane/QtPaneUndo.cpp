@@ -86,7 +86,7 @@ void QtPane::emptyForCommand()
 
 QtPane::SetAside QtPane::setAside() const
 {
-    return {editor_->document(), styles_.state(), insertFormat_, hasUnsavedEdits()};
+    return {editor_->document(), styles_.state(), insertFormat_, hasUnsavedEdits(), encoding_};
 }
 
 void QtPane::show(SetAside text)
@@ -94,6 +94,7 @@ void QtPane::show(SetAside text)
     editor_->setDocument(text.document);
     styles_.restore(std::move(text.styles));
     insertFormat_ = text.insertFormat;
+    encoding_ = text.encoding;
     worthKeeping_ = true;
     ++textsShown_;
     showFromTheTop();

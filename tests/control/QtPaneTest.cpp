@@ -75,6 +75,17 @@ TEST_F(QtPaneTest, OpenThenSaveKeepEveryByteOfAFile)
     char shown[8] = {};
     static_cast<Sci*>(pane.widget())->SendScintilla(Sci::SCI_GETREPRESENTATION, standInFor(0x96).c_str(), shown);
     EXPECT_STREQ(shown, "x96");
+
+    // A Windows-1252 file that a report replaced and undo brought back is
+    // saved in its own encoding again.
+    writeFile("in.txt", texts[4]);
+    ScriptedClick script({"in.txt", "out.txt"});
+    ClickContext click{pane, script.dialogs, script.random, script.clock, 1.0};
+    Open_Click(click);
+    pane.setText(" 1  2  3 \r\n");
+    pane.undo();
+    Save_Click(click);
+    EXPECT_EQ(readFile("out.txt"), texts[4]);
 }
 
 TEST_F(QtPaneTest, TextGoesInAtTheCaretOrOverTheSelectionAndALineIsSelectedByItsNumberFromOne)
