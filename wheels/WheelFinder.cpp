@@ -1,0 +1,254 @@
+#include "WheelFinder.h"
+
+#include "GreedyCovering.h"
+#include "PoolSymmetry.h"
+#include "SearchRandom.h"
+#include "Subsets.h"
+#include "UnitSpace.h"
+#include "WheelBounds.h"
+#include "WheelConstructions.h"
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <optional>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The work of each method's first run; every round doubles it.
+constexpr std::uint64_t kFirstSlice = 20'000'000;
+// Pools up to this size are also searched among symmetric wheels; beyond
+// it the plain search needs all the time there is.
+constexpr int kMostSymmetricPool = 32;
+
+// The work a last search may take: all that is left.
+constexpr std::uint64_t kAllLeft = ~std::uint64_t{0};
+
+// The sets one move of a search looks at, about.
+std::uint64_t moveWork(const WheelShape& shape)
+{
+    const std::uint64_t outside = binomial(shape.pool - shape.ticket - 1, shape.drawn - shape.guarantee);
+    return std::max<std::uint64_t>(1, 2 * binomial(shape.ticket - 1, shape.guarantee - 1) * outside);
+}
+
+std::string symmetryName(const PoolSymmetry& symmetry)
+{
+    return "a search among wheels that turn " + std::to_string(symmetry.cycles) + " cycle"
+           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers into themselves";
+}
+
+class Finder {
+public:
+    Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
+           const FinderWatch& watch, Clock::time_point started, const WheelBudget& whole);
+    FoundWheel run();
+
+private:
+    void consider(Tickets tickets, const std::string& method);
+    bool done() const;
+    // The limits of a search run of `work`, or none when nothing is left.
+    std::optional<SearchLimits> slice(std::uint64_t work);
+    Tickets search(const Tickets& start, std::uint64_t work, const PoolSymmetry* symmetry);
+    void findCovering();
+    void findDrawnWheel();
+    Tickets findPart(int size, int drawnInPart, double fraction);
+    // A finder for another shape with a fraction of what is left.
+    FoundWheel findOther(const WheelShape& shape, double fraction);
+    bool tell(const SearchProgress& progress);
+
+    WheelShape shape_;
+    SearchRandom seeds_;
+    std::uint64_t work_;
+    std::uint64_t spent_ = 0;
+    Clock::time_point deadline_;
+    const FinderWatch& watch_;
+    Clock::time_point started_;
+    WheelBudget whole_;
+    FoundWheel found_;
+};
+
+Finder::Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
+               const FinderWatch& watch, Clock::time_point started, const WheelBudget& whole)
+    : shape_(shape), seeds_(seed), work_(work), deadline_(deadline), watch_(watch), started_(started), whole_(whole)
+{
+    found_.lowerBound = wheelLowerBound(shape);
+}
+
+void Finder::consider(Tickets tickets, const std::string& method)
+{
+    if (!found_.tickets.empty() && tickets.size() >= found_.tickets.size())
+        return;
+    found_.tickets = std::move(tickets);
+    found_.method = method;
+}
+
+bool Finder::done() const
+{
+    return found_.stopped || (!found_.tickets.empty() && found_.tickets.size() <= found_.lowerBound);
+}
+
+std::optional<SearchLimits> Finder::slice(std::uint64_t work)
+{
+    if (done())
+        return std::nullopt;
+    SearchLimits limits;
+    limits.target = found_.lowerBound;
+    if (work_ > 0) {
+        if (spent_ >= work_)
+            return std::nullopt;
+        work = std::min(work, work_ - spent_);
+    }
+    // With a clock alone, "all that is left" runs until the deadline.
+    const bool unlimited = work == kAllLeft && work_ == 0;
+    spent_ += unlimited ? 0 : work;
+    limits.steps = unlimited ? 0 : std::max<std::uint64_t>(1, work / moveWork(shape_));
+    if (whole_.seconds > 0) {
+        const double left = std::chrono::duration<double>(deadline_ - Clock::now()).count();
+        if (left <= 0)
+            return std::nullopt;
+        limits.seconds = left;
+    }
+    return limits;
+}
+
+bool Finder::tell(const SearchProgress& progress)
+{
+    if (!watch_)
+        return true;
+    FinderProgress told;
+    told.search = progress;
+    told.best = found_.tickets.empty() ? progress.best : std::min(found_.tickets.size(), progress.best);
+    told.seconds = std::chrono::duration<double>(Clock::now() - started_).count();
+    if (whole_.seconds > 0)
+        told.fraction = std::min(1.0, told.seconds / whole_.seconds);
+    if (work_ > 0)
+        told.fraction = std::max(told.fraction, static_cast<double>(spent_) / static_cast<double>(work_));
+    if (!watch_(told))
+        found_.stopped = true;
+    return !found_.stopped;
+}
+
+Tickets Finder::search(const Tickets& start, std::uint64_t work, const PoolSymmetry* symmetry)
+{
+    const auto limits = slice(work);
+    if (!limits)
+        return start;
+    return shrinkWheel(shape_, start, seeds_.next(), *limits,
+                       [this](const SearchProgress& progress) { return tell(progress); }, symmetry);
+}
+
+// Rounds of searches: a plain one, going on from where its last run
+// ended, then one among the wheels of each turn of the pool, afresh, as
+// long as the plain one together; every round doubles the runs.
+void Finder::findCovering()
+{
+    const Tickets greedy = greedyCovering(shape_, seeds_.next());
+    consider(greedy, "a greedy choice");
+    const std::vector<PoolSymmetry> symmetries =
+        shape_.pool <= kMostSymmetricPool ? symmetriesFor(shape_.pool) : std::vector<PoolSymmetry>{};
+    Tickets plain = greedy;
+    for (std::uint64_t round = kFirstSlice; !done(); round *= 2) {
+        const std::uint64_t plainWork = round * std::max<std::size_t>(1, symmetries.size());
+        plain = search(plain, plainWork, nullptr);
+        consider(plain, "a search");
+        for (const PoolSymmetry& symmetry : symmetries)
+            consider(search(greedy, round, &symmetry), symmetryName(symmetry));
+        if ((work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_))
+            break;
+    }
+}
+
+FoundWheel Finder::findOther(const WheelShape& shape, double fraction)
+{
+    Clock::time_point deadline = deadline_;
+    if (whole_.seconds > 0)
+        deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>((deadline_ - Clock::now()) * fraction);
+    const auto work = static_cast<std::uint64_t>(static_cast<double>(work_ - std::min(work_, spent_)) * fraction);
+    Finder finder(shape, seeds_.next(), work, deadline, watch_, started_, whole_);
+    FoundWheel found = finder.run();
+    spent_ += finder.spent_;
+    found_.stopped |= found.stopped;
+    return found;
+}
+
+Tickets Finder::findPart(int size, int drawnInPart, double fraction)
+{
+    if (size <= shape_.ticket)
+        return {PoolSet::firstPositions(size)};
+    return findOther({size, shape_.ticket, shape_.guarantee, std::min(drawnInPart, size)}, fraction).tickets;
+}
+
+// "T if M" for M > T: pigeonhole splits, or when there are none the
+// covering of every T-set, with half the budget; then a search on the
+// M-sets from the best.
+void Finder::findDrawnWheel()
+{
+    const std::vector<PoolSplit> splits = pigeonholeSplits(shape_);
+    const bool searchable = unitCount(shape_) <= kMostSearchUnits;
+    const double share = searchable ? 0.5 : 1.0;
+    bool triedSplit = false;
+    for (std::size_t i = 0; i < splits.size() && !found_.stopped; ++i) {
+        const PoolSplit& split = splits[i];
+        // A split whose parts cannot beat the best wheel so far is not tried.
+        std::uint64_t least = 0;
+        for (int size : split.sizes)
+            if (size >= split.drawnInPart)
+                least += size <= shape_.ticket ? 1
+                                               : wheelLowerBound({size, shape_.ticket, shape_.guarantee,
+                                                                  std::min(split.drawnInPart, size)});
+        if ((!found_.tickets.empty() && least >= found_.tickets.size()) || !splitSearchable(split, shape_.guarantee))
+            continue;
+        triedSplit = true;
+        std::map<int, Tickets> wheelOfSize;
+        for (int size : split.sizes)
+            if (size >= split.drawnInPart && !wheelOfSize.count(size))
+                wheelOfSize[size] = {};
+        // Each split and each of its part sizes takes an equal share of what is left.
+        std::size_t sizesLeft = wheelOfSize.size();
+        for (auto& [size, wheel] : wheelOfSize)
+            wheel = findPart(size, split.drawnInPart,
+                             share / static_cast<double>(splits.size() - i) / static_cast<double>(sizesLeft--));
+        std::vector<Tickets> parts;
+        for (int size : split.sizes)
+            parts.push_back(wheelOfSize[size]);
+        if (!found_.stopped)
+            consider(joinParts(split, parts, shape_.pool, shape_.ticket),
+                     "a split into " + std::to_string(split.parts) + " parts");
+    }
+    if (!triedSplit) {
+        FoundWheel covering = findOther({shape_.pool, shape_.ticket, shape_.guarantee, shape_.guarantee}, share);
+        consider(std::move(covering.tickets), covering.method);
+    }
+    if (searchable && !done()) {
+        const Tickets start = found_.tickets;
+        consider(search(start, kAllLeft, nullptr), "a search");
+    }
+}
+
+FoundWheel Finder::run()
+{
+    if (shape_.pool == shape_.ticket)
+        consider({PoolSet::firstPositions(shape_.pool)}, "one ticket");
+    else if (shape_.guarantee == 1)
+        consider(partitionWheel(shape_.pool, shape_.ticket), "every number once");
+    else if (shape_.drawn == shape_.guarantee)
+        findCovering();
+    else
+        findDrawnWheel();
+    return found_;
+}
+
+} // namespace
+
+FoundWheel findWheel(const WheelShape& shape, std::uint64_t seed, const WheelBudget& budget,
+                     const FinderWatch& watch)
+{
+    const auto started = Clock::now();
+    const auto deadline = started + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(budget.seconds));
+    Finder finder(shape, seed, budget.work, deadline, watch, started, budget);
+    FoundWheel found = finder.run();
+    found.verdict = checkWheel(shape, found.tickets, kCheckBudget);
+    return found;
+}
