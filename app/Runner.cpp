@@ -202,6 +202,8 @@ int runCorvane(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "corvane: " << (button ? button->name : operation->name) << ": " << error.what() << "\n";
         status = 1;
     }
+    if (click.refused)
+        status = 1;
     if (options.showSeed && click.report.seed)
         err << "[seed] " << roundTripText(*click.report.seed) << "\n";
     if (options.draw

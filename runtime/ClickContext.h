@@ -24,6 +24,9 @@ struct ClickContext {
     // What the click made: its values and seed (the procedures fill them)
     // and whether a report reached the pane.
     LastReport report = {};
+    // The click refused the values it was given, saying why in a message
+    // (the runner then exits with status 1).
+    bool refused = false;
 
     // seed = TheSeeder; Reseed(seed). Returns the seed, which the report keeps.
     double reseed();
