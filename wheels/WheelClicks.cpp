@@ -23,8 +23,8 @@ ParameterFile wheelFile() { return ParameterFile("Wheel.INI", {6, 3, 49, 0, 1});
 // A whole number answer; nothing for Cancel or text that is not one.
 std::optional<int> wholeAnswer(const std::string& reply)
 {
-    const auto value = Val(reply);
-    if (reply.empty() || !value || *value != std::floor(*value) || std::fabs(*value) > 1000)
+    const auto value = numberAtStart(reply);
+    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1000)
         return std::nullopt;
     return static_cast<int>(*value);
 }
@@ -116,6 +116,8 @@ void Wheel_Click(ClickContext& click)
             return refuse(click, std::string(question.title) + " must be a whole number, not \"" + reply + "\".");
         *question.value = *value;
     }
+    if (const std::string error = ticketSizeError(request.ticket); !error.empty())
+        return refuse(click, error);
     const std::string gameReply = click.dialogs.prompt(
         "Enter the BIGGEST number of the game, and a second drum's after + (69 + 26):", "Game",
         gameAnswer(request.game));

@@ -69,13 +69,20 @@ std::string gameAnswer(const TierGame& game)
     return text;
 }
 
+std::string ticketSizeError(int k)
+{
+    if (k >= 1 && k <= kMostTicketNumbers)
+        return {};
+    return "A ticket holds from 1 to " + std::to_string(kMostTicketNumbers) + " numbers.";
+}
+
 std::string requestError(const WheelRequest& request)
 {
     const WheelShape shape = request.shape();
     const std::string k = std::to_string(shape.ticket);
     const std::string t = std::to_string(shape.guarantee);
-    if (shape.ticket < 1 || shape.ticket > kMostTicketNumbers)
-        return "A ticket holds from 1 to " + std::to_string(kMostTicketNumbers) + " numbers.";
+    if (const std::string error = ticketSizeError(shape.ticket); !error.empty())
+        return error;
     if (shape.pool < shape.ticket)
         return "The pool holds " + std::to_string(shape.pool) + " numbers, fewer than the " + k + " of a ticket.";
     if (shape.guarantee < 1 || shape.guarantee > shape.ticket)

@@ -35,6 +35,9 @@ GameReading readGame(std::string_view text, int k);
 // The game as readGame takes it.
 std::string gameAnswer(const TierGame& game);
 
+// Why tickets of k numbers cannot be: empty when they can.
+std::string ticketSizeError(int k);
+
 // What keeps the request from being wheeled, in a sentence; empty when
 // nothing does.
 std::string requestError(const WheelRequest& request);

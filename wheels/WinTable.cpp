@@ -93,9 +93,11 @@ void DrawCount::walk(int from, int depth)
 // The chance that a line of a drum holds exactly `matched` of its drawn numbers.
 mpq_class drumChance(const Drum& drum, long matched)
 {
-    return mpq_class(exactCombinations(drum.perLine, matched)
+    mpq_class chance(exactCombinations(drum.perLine, matched)
                          * exactCombinations(drum.biggest - drum.perLine, drum.perLine - matched),
                      exactCombinations(drum.biggest, drum.perLine));
+    chance.canonicalize();
+    return chance;
 }
 
 // 1 - (1 - p)^n, exactly.
@@ -105,7 +107,9 @@ mpq_class someOf(const mpq_class& p, std::size_t n)
     mpz_class all = p.get_den();
     mpz_pow_ui(missed.get_mpz_t(), missed.get_mpz_t(), n);
     mpz_pow_ui(all.get_mpz_t(), all.get_mpz_t(), n);
-    return mpq_class(all - missed, all);
+    mpq_class some(all - missed, all);
+    some.canonicalize();
+    return some;
 }
 
 std::string gameText(const TierGame& game)
@@ -135,7 +139,10 @@ WinTable winTable(const TierGame& game, const std::vector<int>& numbers, const T
     const auto u = static_cast<long>(numbers.size());
     const mpz_class all = exactCombinations(n, k);
     for (long j = 0; j <= std::min(k, u); ++j)
-        table.drawnInPool.push_back(mpq_class(exactCombinations(u, j) * exactCombinations(n - u, k - j), all));
+    {
+        table.drawnInPool.emplace_back(exactCombinations(u, j) * exactCombinations(n - u, k - j), all);
+        table.drawnInPool.back().canonicalize();
+    }
 
     DrawCount count(static_cast<int>(u), static_cast<int>(std::min(k, u)), tickets);
     table.counted = count.run(stop);
