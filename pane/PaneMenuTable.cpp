@@ -8,6 +8,9 @@
 #include "HistoryCheckDialog.h"
 #include "QtPane.h"
 #include "ShownReport.h"
+#include "WheelClicks.h"
+#include "WheelDialog.h"
+#include "WheelPool.h"
 
 namespace {
 
@@ -41,6 +44,33 @@ void exportAsCsv(PaneMenuContext& menu)
     exportCsv(menu.dialogs, text, menu.reports.inPane(text));
 }
 
+// Asks for the pool, K, T, M and the game, then makes the wheel as a click
+// does: its tickets become the pane's report.
+void wheelNumbers(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    WheelDialog dialog(WheelDialog::Mode::Make, rememberedRequest(menu.dialogs), text, menu.reports.inPane(text),
+                       menu.window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    rememberRequest(menu.dialogs, dialog.request());
+    menu.runClick([&dialog](ClickContext& click) {
+        click.reseed();
+        makeWheel(click, dialog.request(), dialog.seconds());
+    });
+}
+
+void checkAWheel(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    const LastReport* report = menu.reports.inPane(text);
+    WheelRequest initial = rememberedRequest(menu.dialogs);
+    initial.pool = numbersOfLines(text, report);
+    WheelDialog dialog(WheelDialog::Mode::Check, initial, text, report, menu.window);
+    if (dialog.exec() == QDialog::Accepted)
+        checkWheelLines(menu.dialogs, text, report, dialog.request());
+}
+
 void showReportDetails(PaneMenuContext& menu)
 {
     menu.dialogs.message(reportDetailsText(*menu.reports.last()), "Report Details");
@@ -60,6 +90,8 @@ const std::vector<PaneMenuAction> kPaneMenuActions = {
     {"Check Against a Draw History...", false, checkAgainstADrawHistory},
     {"Number Frequencies...", false, showNumberFrequencies},
     {"Export as CSV...", false, exportAsCsv},
+    {"Wheel Numbers...", false, wheelNumbers},
+    {"Check a Wheel...", false, checkAWheel},
     {"Report Details...", true, showReportDetails},
     {"Run Again With This Seed", true, runAgainWithThisSeed},
 };

@@ -50,7 +50,7 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainWithoutAs
     const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
                                "Delete (off)", "-", "Select All", "-", "Check Against a Draw...",
                                "Check Against a Draw History...", "Number Frequencies...",
-                               "Export as CSV..."};
+                               "Export as CSV...", "Wheel Numbers...", "Check a Wheel..."};
     for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard})
         EXPECT_EQ(openMenu(control, {}, reason),
                   edits + QStringList({"Report Details... (off)", "Run Again With This Seed (off)"}));
