@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -19,62 +18,11 @@ constexpr double kWatchSeconds = 0.05;
 // The temperatures of one cooling, from hot to cold in geometric steps, and
 // the moves made at each for every unit; a cooling that finds nothing
 // starts again hot. At 1 a move that leaves one more unit uncovered is
-// taken a third of the time, at 0.08 once in 250 000.
+// taken a third of the time, at 0.15 once in 800.
 constexpr double kHot = 1.0;
-constexpr double kCold = 0.08;
+constexpr double kCold = 0.15;
 constexpr double kCooling = 0.995;
-constexpr double kMovesPerUnit = 3.0;
-
-// The M-sets, or with a symmetry their orbits: the units a search counts.
-class Units {
-public:
-    Units(const UnitSpace& space, const PoolSymmetry* symmetry);
-
-    std::uint32_t count() const { return count_; }
-    std::uint32_t of(std::uint32_t rank) const { return orbitOf_.empty() ? rank : orbitOf_[rank]; }
-    // The M sorted positions of the unit, of one of its sets chosen at random.
-    void members(std::uint32_t unit, int* sorted, SearchRandom& random) const
-    {
-        if (orbitOf_.empty()) {
-            space_.unrank(unit, sorted);
-            return;
-        }
-        const std::uint32_t first = start_[unit];
-        space_.unrank(members_[first + random.below(start_[unit + 1] - first)], sorted);
-    }
-
-private:
-    const UnitSpace& space_;
-    std::uint32_t count_;
-    std::vector<std::uint32_t> orbitOf_;
-    std::vector<std::uint32_t> start_;
-    std::vector<std::uint32_t> members_;
-};
-
-Units::Units(const UnitSpace& space, const PoolSymmetry* symmetry) : space_(space), count_(space.units())
-{
-    if (!symmetry)
-        return;
-    constexpr std::uint32_t none = ~std::uint32_t{0};
-    orbitOf_.assign(space.units(), none);
-    count_ = 0;
-    std::vector<int> set(static_cast<std::size_t>(space.size()));
-    for (std::uint32_t rank = 0; rank < space.units(); ++rank) {
-        if (orbitOf_[rank] != none)
-            continue;
-        start_.push_back(static_cast<std::uint32_t>(members_.size()));
-        space.unrank(rank, set.data());
-        for (std::uint32_t r = rank; orbitOf_[r] == none; r = space.rank(set.data(), space.size())) {
-            orbitOf_[r] = count_;
-            members_.push_back(r);
-            for (int& p : set)
-                p = symmetry->image(p);
-            std::sort(set.begin(), set.end());
-        }
-        ++count_;
-    }
-    start_.push_back(static_cast<std::uint32_t>(members_.size()));
-}
+constexpr double kMovesPerUnit = 10.0;
 
 // A move: the number at `index` of a ticket makes way for `enters`.
 struct Move {
@@ -85,8 +33,7 @@ struct Move {
 
 class Annealer {
 public:
-    Annealer(const WheelShape& shape, const Tickets& start, std::uint64_t seed,
-             const PoolSymmetry* symmetry);
+    Annealer(const WheelShape& shape, const Tickets& start, std::uint64_t seed);
     Tickets run(const SearchLimits& limits, const SearchWatch& watch);
 
 private:
@@ -107,12 +54,9 @@ private:
     bool step(double temperature);
     int change(const Move& move);
     void apply(const Move& move);
-    Tickets wheel() const;
 
     int v_, k_, t_, m_;
-    const PoolSymmetry* symmetry_;
     UnitSpace space_;
-    Units units_;
     UnitSpace sideSpace_; // the (T-1)-sets
     SearchRandom random_;
 
@@ -133,17 +77,15 @@ private:
     std::vector<std::vector<int>> ownWith_;
     std::vector<std::vector<int>> sideWithout_;
     std::vector<std::uint32_t> ownRanks_;
-    std::vector<std::pair<std::uint32_t, int>> changes_;
 };
 
-Annealer::Annealer(const WheelShape& shape, const Tickets& start, std::uint64_t seed,
-                   const PoolSymmetry* symmetry)
-    : v_(shape.pool), k_(shape.ticket), t_(shape.guarantee), m_(shape.drawn), symmetry_(symmetry),
-      space_(shape), units_(space_, symmetry), sideSpace_({v_, k_, t_ - 1, t_ - 1}), random_(seed),
-      count_(units_.count(), 0), where_(units_.count(), -1), sideHolders_(sideSpace_.units())
+Annealer::Annealer(const WheelShape& shape, const Tickets& start, std::uint64_t seed)
+    : v_(shape.pool), k_(shape.ticket), t_(shape.guarantee), m_(shape.drawn), space_(shape),
+      sideSpace_({v_, k_, t_ - 1, t_ - 1}), random_(seed), count_(space_.units(), 0), where_(space_.units(), -1),
+      sideHolders_(sideSpace_.units())
 {
-    uncovered_.resize(units_.count());
-    for (std::uint32_t u = 0; u < units_.count(); ++u) {
+    uncovered_.resize(space_.units());
+    for (std::uint32_t u = 0; u < space_.units(); ++u) {
         uncovered_[u] = u;
         where_[u] = static_cast<std::int32_t>(u);
     }
@@ -227,7 +169,7 @@ void Annealer::forEachChanged(const Move& move, Lost lost, Gained gained)
         for (int j : sideWithout_[static_cast<std::size_t>(move.index)]) {
             for (int i = 0; i < t_ - 1; ++i)
                 part[i] = points[side_[static_cast<std::size_t>(j * (t_ - 1) + i)]];
-            gained(units_.of(space_.rankWith(part, t_ - 1, move.enters)));
+            gained(space_.rankWith(part, t_ - 1, move.enters));
         }
         return;
     }
@@ -290,7 +232,7 @@ void Annealer::placeTicket(int t, bool present)
         for (std::size_t j = 0; j < owns_; ++j) {
             for (int i = 0; i < t_; ++i)
                 part[i] = points[own_[j * static_cast<std::size_t>(t_) + static_cast<std::size_t>(i)]];
-            ranksOf(t)[j] = units_.of(space_.rank(part, t_));
+            ranksOf(t)[j] = space_.rank(part, t_);
         }
     }
     if (present)
@@ -344,30 +286,13 @@ int Annealer::cheapestTicket()
     return cheapest;
 }
 
-// How many more units the move would leave uncovered (fewer when negative).
+// How many more units the move would leave uncovered (fewer when negative):
+// each unit stands once among the sets the move changes.
 int Annealer::change(const Move& move)
 {
-    if (!symmetry_) {
-        // Each unit stands once among the sets the move changes.
-        int delta = 0;
-        forEachChanged(
-            move, [&](std::uint32_t u) { delta += count_[u] == 1; }, [&](std::uint32_t u) { delta -= count_[u] == 0; });
-        return delta;
-    }
-    // Through a symmetry, sets of one orbit may stand for the same unit
-    // several times: net changes per unit.
-    changes_.clear();
-    forEachChanged(
-        move, [&](std::uint32_t u) { changes_.push_back({u, -1}); }, [&](std::uint32_t u) { changes_.push_back({u, 1}); });
-    std::sort(changes_.begin(), changes_.end());
     int delta = 0;
-    for (std::size_t i = 0; i < changes_.size();) {
-        const std::uint32_t unit = changes_[i].first;
-        std::int64_t after = count_[unit];
-        for (; i < changes_.size() && changes_[i].first == unit; ++i)
-            after += changes_[i].second;
-        delta += (after == 0) - (count_[unit] == 0);
-    }
+    forEachChanged(
+        move, [&](std::uint32_t u) { delta += count_[u] == 1; }, [&](std::uint32_t u) { delta -= count_[u] == 0; });
     return delta;
 }
 
@@ -386,7 +311,7 @@ void Annealer::apply(const Move& move)
 bool Annealer::step(double temperature)
 {
     int unit[kMostPoolNumbers];
-    units_.members(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))], unit, random_);
+    space_.unrank(uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))], unit);
     // T - 1 of the unit's numbers, and one more of them to enter.
     for (int i = 0; i < t_; ++i)
         std::swap(unit[i], unit[i + static_cast<int>(random_.below(static_cast<std::uint32_t>(m_ - i)))]);
@@ -414,22 +339,19 @@ bool Annealer::step(double temperature)
     return true;
 }
 
-Tickets Annealer::wheel() const { return symmetry_ ? expandOrbits(masks_, *symmetry_) : masks_; }
-
 Tickets Annealer::run(const SearchLimits& limits, const SearchWatch& watch)
 {
     const auto started = std::chrono::steady_clock::now();
-    Tickets best = wheel();
+    Tickets best = masks_;
     double lastWatch = -kWatchSeconds;
     const auto movesPerLevel = static_cast<std::uint64_t>(
-        std::max(100.0, kMovesPerUnit * static_cast<double>(units_.count())));
+        std::max(100.0, kMovesPerUnit * static_cast<double>(space_.units())));
     double temperature = kHot;
     std::uint64_t atLevel = 0;
     for (std::uint64_t steps = 0;; ++steps) {
         if (uncovered_.empty()) {
-            Tickets found = wheel();
-            if (found.size() < best.size())
-                best = std::move(found);
+            if (masks_.size() < best.size())
+                best = masks_;
             if (best.size() <= std::max<std::size_t>(limits.target, 1) || tickets_ == 1)
                 break;
             removeTicket(cheapestTicket());
@@ -462,8 +384,8 @@ Tickets Annealer::run(const SearchLimits& limits, const SearchWatch& watch)
 } // namespace
 
 Tickets shrinkWheel(const WheelShape& shape, const Tickets& start, std::uint64_t seed,
-                    const SearchLimits& limits, const SearchWatch& watch, const PoolSymmetry* symmetry)
+                    const SearchLimits& limits, const SearchWatch& watch)
 {
-    Annealer annealer(shape, start, seed, symmetry);
+    Annealer annealer(shape, start, seed);
     return annealer.run(limits, watch);
 }

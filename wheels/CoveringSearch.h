@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PoolSymmetry.h"
 #include "WheelShape.h"
 
 #include <cstddef>
@@ -34,12 +33,7 @@ using SearchWatch = std::function<bool(const SearchProgress&)>;
 // cools. A move always aims at a set left uncovered: a ticket that holds
 // T - 1 of its numbers takes one more of them for one of its others.
 // Returns the smallest complete wheel met, the start when none is smaller.
-// The same seed and limits, without a time limit, give the same wheel.
-//
-// With a symmetry, the tickets stand for their orbits (and the start must
-// reach every orbit of M-sets); the wheel returned is the orbits' tickets.
-// The shape's M-sets must not exceed kMostSearchUnits (UnitSpace.h), and a
-// symmetry is only for M = T.
+// The same seed and limits, without a time limit, give the same wheel. The
+// shape's M-sets must not exceed kMostSearchUnits (UnitSpace.h).
 Tickets shrinkWheel(const WheelShape& shape, const Tickets& start, std::uint64_t seed,
-                    const SearchLimits& limits, const SearchWatch& watch,
-                    const PoolSymmetry* symmetry = nullptr);
+                    const SearchLimits& limits, const SearchWatch& watch);

@@ -1,5 +1,6 @@
 #include "WheelFinder.h"
 
+#include "ColumnSearch.h"
 #include "GreedyCovering.h"
 #include "PoolSymmetry.h"
 #include "SearchRandom.h"
@@ -35,8 +36,8 @@ std::uint64_t moveWork(const WheelShape& shape)
 
 std::string symmetryName(const PoolSymmetry& symmetry)
 {
-    return "a search among wheels that turn " + std::to_string(symmetry.cycles) + " cycle"
-           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers into themselves";
+    return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
+           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers";
 }
 
 class Finder {
@@ -49,8 +50,9 @@ private:
     void consider(Tickets tickets, const std::string& method);
     bool done() const;
     // The limits of a search run of `work`, or none when nothing is left.
-    std::optional<SearchLimits> slice(std::uint64_t work);
-    Tickets search(const Tickets& start, std::uint64_t work, const PoolSymmetry* symmetry);
+    std::optional<SearchLimits> slice(std::uint64_t work, std::uint64_t stepWork);
+    Tickets search(const Tickets& start, std::uint64_t work);
+    void choose(std::uint64_t work, const PoolSymmetry* symmetry);
     void findCovering();
     void findDrawnWheel();
     Tickets findPart(int size, int drawnInPart, double fraction);
@@ -89,7 +91,7 @@ bool Finder::done() const
     return found_.stopped || (!found_.tickets.empty() && found_.tickets.size() <= found_.lowerBound);
 }
 
-std::optional<SearchLimits> Finder::slice(std::uint64_t work)
+std::optional<SearchLimits> Finder::slice(std::uint64_t work, std::uint64_t stepWork)
 {
     if (done())
         return std::nullopt;
@@ -103,7 +105,7 @@ std::optional<SearchLimits> Finder::slice(std::uint64_t work)
     // With a clock alone, "all that is left" runs until the deadline.
     const bool unlimited = work == kAllLeft && work_ == 0;
     spent_ += unlimited ? 0 : work;
-    limits.steps = unlimited ? 0 : std::max<std::uint64_t>(1, work / moveWork(shape_));
+    limits.steps = unlimited ? 0 : std::max<std::uint64_t>(1, work / stepWork);
     if (whole_.seconds > 0) {
         const double left = std::chrono::duration<double>(deadline_ - Clock::now()).count();
         if (left <= 0)
@@ -130,31 +132,52 @@ bool Finder::tell(const SearchProgress& progress)
     return !found_.stopped;
 }
 
-Tickets Finder::search(const Tickets& start, std::uint64_t work, const PoolSymmetry* symmetry)
+Tickets Finder::search(const Tickets& start, std::uint64_t work)
 {
-    const auto limits = slice(work);
+    const auto limits = slice(work, moveWork(shape_));
     if (!limits)
         return start;
     return shrinkWheel(shape_, start, seeds_.next(), *limits,
-                       [this](const SearchProgress& progress) { return tell(progress); }, symmetry);
+                       [this](const SearchProgress& progress) { return tell(progress); });
 }
 
-// Rounds of searches: a plain one, going on from where its last run
-// ended, then one among the wheels of each turn of the pool, afresh, as
-// long as the plain one together; every round doubles the runs.
+void Finder::choose(std::uint64_t work, const PoolSymmetry* symmetry)
+{
+    const auto limits = slice(work, 1);
+    if (!limits)
+        return;
+    consider(chooseTickets(shape_, seeds_.next(), *limits,
+                           [this](const SearchProgress& progress) { return tell(progress); }, symmetry),
+             symmetry ? symmetryName(*symmetry) : "a choice among all tickets");
+}
+
+// Rounds of searches: a choice among all tickets where they fit in memory,
+// one among the orbits of each turn of a small pool, and annealing, which
+// goes on from where it ended, for half of each round; every round
+// doubles the runs. The annealing has its turn early, for the cells it
+// settles quickly.
 void Finder::findCovering()
 {
-    const Tickets greedy = greedyCovering(shape_, seeds_.next());
-    consider(greedy, "a greedy choice");
-    const std::vector<PoolSymmetry> symmetries =
-        shape_.pool <= kMostSymmetricPool ? symmetriesFor(shape_.pool) : std::vector<PoolSymmetry>{};
-    Tickets plain = greedy;
+    Tickets annealed = greedyCovering(shape_, seeds_.next());
+    consider(annealed, "a greedy choice");
+    std::vector<PoolSymmetry> symmetries;
+    if (shape_.pool <= kMostSymmetricPool)
+        for (const PoolSymmetry& symmetry : symmetriesFor(shape_.pool))
+            if (columnsFit(shape_, &symmetry))
+                symmetries.push_back(symmetry);
+    const bool plainFits = columnsFit(shape_, nullptr);
     for (std::uint64_t round = kFirstSlice; !done(); round *= 2) {
-        const std::uint64_t plainWork = round * std::max<std::size_t>(1, symmetries.size());
-        plain = search(plain, plainWork, nullptr);
-        consider(plain, "a search");
+        const std::uint64_t before = spent_;
+        if (plainFits)
+            choose(round, nullptr);
+        annealed = search(annealed, round);
+        consider(annealed, "annealing");
         for (const PoolSymmetry& symmetry : symmetries)
-            consider(search(greedy, round, &symmetry), symmetryName(symmetry));
+            choose(round, &symmetry);
+        if (spent_ - before > 2 * round) {
+            annealed = search(annealed, spent_ - before - 2 * round);
+            consider(annealed, "annealing");
+        }
         if ((work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_))
             break;
     }
@@ -223,7 +246,7 @@ void Finder::findDrawnWheel()
     }
     if (searchable && !done()) {
         const Tickets start = found_.tickets;
-        consider(search(start, kAllLeft, nullptr), "a search");
+        consider(search(start, kAllLeft), "annealing");
     }
 }
 

@@ -11,10 +11,10 @@
 
 namespace {
 
-const std::string kTenTwoIfTwo = "   1   2   3   6   7  10\r\n"
-                                 "   1   4   5   8   9  10\r\n"
-                                 "   2   3   4   5   8   9\r\n"
-                                 "   4   5   6   7   8   9\r\n";
+const std::string kTenTwoIfTwo = "   1   2   3   4   5   8\r\n"
+                                 "   1   2   6   7   9  10\r\n"
+                                 "   3   4   5   6   8   9\r\n"
+                                 "   3   4   5   7   8  10\r\n";
 
 struct RunnerRun {
     int status;
@@ -50,7 +50,7 @@ TEST(WheelClick, AsksShowsTheTicketsAndSaysWhatTheyPromiseAndWin)
               "4 tickets of 6 numbers wheel the 10 numbers 1-10, 2 if 2.\n"
               "Proven: whenever 2 of the drawn numbers are among the pool's 10, a ticket holds at least 2 of them. "
               "Every 2-set of the pool was checked.\n"
-              "Made by a search; no such wheel has fewer tickets.");
+              "Made by a choice among all tickets; no such wheel has fewer tickets.");
     EXPECT_NE(message.find("\n6 of 6: 2.860E-07 (random tickets 2.860E-07)\n"), std::string::npos);
     EXPECT_NE(shown.back().details.find("\n2 of 6: 0.3456, 0.4333; 0.5295\n"), std::string::npos);
     EXPECT_TRUE(wheel.context.report.shown);
@@ -127,10 +127,10 @@ TEST(CheckWheel, ProvesThePanesLinesOrNamesTheDrawThatBeatsThem)
               "The pane's 4 lines of 6 numbers, for the 10 numbers 1-10, 2 if 2:\n"
               "Proven: whenever 2 of the drawn numbers are among the pool's 10, a line holds at least 2 of them. "
               "Every 2-set of the pool was checked.");
-    // Without its last line the wheel misses 4 and 6 together.
+    // Without its last line the wheel misses 3 and 7 together.
     checkWheelLines(dialogs, kTenTwoIfTwo.substr(0, 78), nullptr, request);
     const std::string holed = dialogs.shown().back().text;
-    EXPECT_NE(holed.find("\nNo guarantee: when 4 6 are drawn, no line holds 2 of them.\n"), std::string::npos) << holed;
+    EXPECT_NE(holed.find("\nNo guarantee: when 3 7 are drawn, no line holds 2 of them.\n"), std::string::npos) << holed;
     checkWheelLines(dialogs, " 3  7  0 \r\n", nullptr, request);
     EXPECT_EQ(dialogs.shown().back().text, "A wheel's lines hold lotto numbers of one drum; the pane holds other plays.");
     checkWheelLines(dialogs, "", nullptr, request);

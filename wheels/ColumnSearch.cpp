@@ -1,0 +1,335 @@
+#include "ColumnSearch.h"
+
+#include "SearchRandom.h"
+#include "Subsets.h"
+#include "UnitSpace.h"
+
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
+namespace {
+
+// The most (ticket, T-set) pairs kept, and the most K-sets gone through to
+// find their orbits.
+constexpr std::uint64_t kMostIncidences = 8'000'000;
+constexpr std::uint64_t kMostColumnSets = 40'000'000;
+constexpr std::uint64_t kClockEvery = 256;
+// A unit of the finder's work is about as long as this many looks.
+constexpr std::uint64_t kLooksPerWork = 12;
+constexpr double kWatchSeconds = 0.05;
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+
+// The rows (T-sets or their orbits) and the columns (K-sets or their
+// orbits) with what each column covers and costs, and the other way round.
+struct Incidence {
+    std::uint32_t rows = 0;
+    std::vector<std::uint32_t> representative; // a K-set's rank per column
+    std::vector<int> cost;                     // its orbit's tickets
+    std::vector<std::uint32_t> rowStart;       // rows of column c: rowList[rowStart[c] .. rowStart[c + 1])
+    std::vector<std::uint32_t> rowList;
+    std::vector<std::uint32_t> columnStart;    // columns of row r, likewise
+    std::vector<std::uint32_t> columnList;
+};
+
+// The orbit of every set of a space under the symmetry, numbered in order.
+std::vector<std::uint32_t> orbitNumbers(const UnitSpace& space, const PoolSymmetry& symmetry, std::uint32_t& count)
+{
+    std::vector<std::uint32_t> orbit(space.units(), kNone);
+    std::vector<int> set(static_cast<std::size_t>(space.size()));
+    count = 0;
+    for (std::uint32_t rank = 0; rank < space.units(); ++rank) {
+        if (orbit[rank] != kNone)
+            continue;
+        space.unrank(rank, set.data());
+        for (std::uint32_t r = rank; orbit[r] == kNone; r = space.rank(set.data(), space.size())) {
+            orbit[r] = count;
+            for (int& p : set)
+                p = symmetry.image(p);
+            std::sort(set.begin(), set.end());
+        }
+        ++count;
+    }
+    return orbit;
+}
+
+Incidence incidenceOf(const WheelShape& shape, const PoolSymmetry* symmetry)
+{
+    const int k = shape.ticket;
+    const int t = shape.guarantee;
+    const UnitSpace rows({shape.pool, k, t, t});
+    const UnitSpace columns({shape.pool, k, k, k});
+    const PoolSymmetry none;
+    Incidence incidence;
+    std::uint32_t columnCount = 0;
+    const std::vector<std::uint32_t> rowOrbit = orbitNumbers(rows, symmetry ? *symmetry : none, incidence.rows);
+    const std::vector<std::uint32_t> columnOrbit = orbitNumbers(columns, symmetry ? *symmetry : none, columnCount);
+    incidence.representative.assign(columnCount, kNone);
+    incidence.cost.assign(columnCount, 0);
+    for (std::uint32_t rank = 0; rank < columns.units(); ++rank) {
+        const std::uint32_t c = columnOrbit[rank];
+        ++incidence.cost[c];
+        if (incidence.representative[c] == kNone)
+            incidence.representative[c] = rank;
+    }
+    std::vector<int> set(static_cast<std::size_t>(k));
+    std::vector<int> part(static_cast<std::size_t>(t));
+    std::vector<std::uint32_t> covered;
+    incidence.rowStart.push_back(0);
+    for (std::uint32_t c = 0; c < columnCount; ++c) {
+        columns.unrank(incidence.representative[c], set.data());
+        covered.clear();
+        for (SubsetWalk walk(k, t); walk.valid(); walk.next()) {
+            for (int i = 0; i < t; ++i)
+                part[static_cast<std::size_t>(i)] = set[static_cast<std::size_t>(walk.positions()[static_cast<std::size_t>(i)])];
+            covered.push_back(rowOrbit[rows.rank(part.data(), t)]);
+        }
+        std::sort(covered.begin(), covered.end());
+        covered.erase(std::unique(covered.begin(), covered.end()), covered.end());
+        incidence.rowList.insert(incidence.rowList.end(), covered.begin(), covered.end());
+        incidence.rowStart.push_back(static_cast<std::uint32_t>(incidence.rowList.size()));
+    }
+    incidence.columnStart.assign(incidence.rows + 1, 0);
+    for (std::uint32_t r : incidence.rowList)
+        ++incidence.columnStart[r + 1];
+    for (std::uint32_t r = 0; r < incidence.rows; ++r)
+        incidence.columnStart[r + 1] += incidence.columnStart[r];
+    incidence.columnList.resize(incidence.rowList.size());
+    std::vector<std::uint32_t> next(incidence.columnStart.begin(), incidence.columnStart.end() - 1);
+    for (std::uint32_t c = 0; c < columnCount; ++c)
+        for (std::uint32_t i = incidence.rowStart[c]; i < incidence.rowStart[c + 1]; ++i)
+            incidence.columnList[next[incidence.rowList[i]]++] = c;
+    return incidence;
+}
+
+class RowWeighting {
+public:
+    RowWeighting(const Incidence& incidence, std::uint64_t seed);
+    // The best cover's columns.
+    std::vector<std::uint32_t> run(const SearchLimits& limits, const SearchWatch& watch);
+
+private:
+    void add(std::uint32_t c);
+    void remove(std::uint32_t c);
+    void raiseWeights();
+    // Whether column a beats b: more score per ticket, else the one left alone longer.
+    bool better(std::uint32_t a, std::uint32_t b) const;
+    // The chosen column that is best to take out, but `kept`.
+    std::uint32_t worstChosen(std::uint32_t kept) const;
+    void uncoveredAdd(std::uint32_t r);
+    void uncoveredRemove(std::uint32_t r);
+
+    const Incidence& in_;
+    SearchRandom random_;
+    std::vector<std::int64_t> score_;   // weight a column would cover, or (chosen) leave uncovered, negative
+    std::vector<std::uint32_t> count_;  // per row, the chosen columns covering it
+    std::vector<std::uint32_t> alone_;  // per row, the xor of those columns: the one when there is one
+    std::vector<std::int64_t> weight_;  // per row
+    std::vector<std::uint64_t> stamp_;  // per column, the step it last changed
+    std::vector<std::uint32_t> chosen_;
+    std::vector<std::int32_t> chosenAt_;
+    std::vector<std::uint32_t> uncovered_;
+    std::vector<std::int32_t> uncoveredAt_;
+    std::int64_t total_ = 0; // the tickets of the chosen columns
+    std::uint64_t step_ = 0;
+    mutable std::uint64_t looks_ = 0; // columns and rows looked at: the search's work
+};
+
+RowWeighting::RowWeighting(const Incidence& incidence, std::uint64_t seed)
+    : in_(incidence), random_(seed), score_(incidence.cost.size()), count_(incidence.rows, 0),
+      alone_(incidence.rows, 0), weight_(incidence.rows, 1), stamp_(incidence.cost.size(), 0),
+      chosenAt_(incidence.cost.size(), -1), uncoveredAt_(incidence.rows, -1)
+{
+    for (std::uint32_t r = 0; r < in_.rows; ++r)
+        uncoveredAdd(r);
+    for (std::uint32_t c = 0; c < score_.size(); ++c)
+        score_[c] = in_.rowStart[c + 1] - in_.rowStart[c];
+}
+
+void RowWeighting::uncoveredAdd(std::uint32_t r)
+{
+    uncoveredAt_[r] = static_cast<std::int32_t>(uncovered_.size());
+    uncovered_.push_back(r);
+}
+
+void RowWeighting::uncoveredRemove(std::uint32_t r)
+{
+    const std::int32_t at = uncoveredAt_[r];
+    uncovered_[static_cast<std::size_t>(at)] = uncovered_.back();
+    uncoveredAt_[uncovered_.back()] = at;
+    uncovered_.pop_back();
+    uncoveredAt_[r] = -1;
+}
+
+void RowWeighting::add(std::uint32_t c)
+{
+    chosenAt_[c] = static_cast<std::int32_t>(chosen_.size());
+    chosen_.push_back(c);
+    total_ += in_.cost[c];
+    std::int64_t own = 0;
+    for (std::uint32_t i = in_.rowStart[c]; i < in_.rowStart[c + 1]; ++i) {
+        const std::uint32_t r = in_.rowList[i];
+        alone_[r] ^= c;
+        if (++count_[r] == 1) {
+            uncoveredRemove(r);
+            looks_ += in_.columnStart[r + 1] - in_.columnStart[r];
+            for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j)
+                score_[in_.columnList[j]] -= weight_[r];
+            own -= weight_[r];
+        } else if (count_[r] == 2) {
+            score_[alone_[r] ^ c] += weight_[r];
+        }
+    }
+    score_[c] = own;
+    stamp_[c] = step_;
+}
+
+void RowWeighting::remove(std::uint32_t c)
+{
+    const std::int32_t at = chosenAt_[c];
+    chosen_[static_cast<std::size_t>(at)] = chosen_.back();
+    chosenAt_[chosen_.back()] = at;
+    chosen_.pop_back();
+    chosenAt_[c] = -1;
+    total_ -= in_.cost[c];
+    std::int64_t own = 0;
+    for (std::uint32_t i = in_.rowStart[c]; i < in_.rowStart[c + 1]; ++i) {
+        const std::uint32_t r = in_.rowList[i];
+        alone_[r] ^= c;
+        if (--count_[r] == 0) {
+            uncoveredAdd(r);
+            looks_ += in_.columnStart[r + 1] - in_.columnStart[r];
+            for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j)
+                score_[in_.columnList[j]] += weight_[r];
+            own += weight_[r];
+        } else if (count_[r] == 1) {
+            score_[alone_[r]] -= weight_[r];
+        }
+    }
+    score_[c] = own;
+    stamp_[c] = step_;
+}
+
+void RowWeighting::raiseWeights()
+{
+    for (std::uint32_t r : uncovered_) {
+        ++weight_[r];
+        looks_ += in_.columnStart[r + 1] - in_.columnStart[r];
+        for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j)
+            ++score_[in_.columnList[j]];
+    }
+}
+
+bool RowWeighting::better(std::uint32_t a, std::uint32_t b) const
+{
+    const std::int64_t left = score_[a] * in_.cost[b];
+    const std::int64_t right = score_[b] * in_.cost[a];
+    return left > right || (left == right && stamp_[a] < stamp_[b]);
+}
+
+std::uint32_t RowWeighting::worstChosen(std::uint32_t kept) const
+{
+    std::uint32_t pick = kNone;
+    looks_ += chosen_.size();
+    for (std::uint32_t c : chosen_)
+        if ((c != kept || chosen_.size() == 1) && (pick == kNone || better(c, pick)))
+            pick = c;
+    return pick;
+}
+
+std::vector<std::uint32_t> RowWeighting::run(const SearchLimits& limits, const SearchWatch& watch)
+{
+    // A greedy start: for a random uncovered row, the column best for it.
+    while (!uncovered_.empty()) {
+        const std::uint32_t r = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
+        std::uint32_t pick = in_.columnList[in_.columnStart[r]];
+        for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j)
+            if (better(in_.columnList[j], pick))
+                pick = in_.columnList[j];
+        add(pick);
+    }
+    std::vector<std::uint32_t> best = chosen_;
+    std::int64_t bestTotal = total_;
+    const auto target = static_cast<std::int64_t>(std::max<std::size_t>(limits.target, 1));
+    const auto started = std::chrono::steady_clock::now();
+    double lastWatch = -kWatchSeconds;
+    std::uint32_t lastAdded = kNone;
+    for (step_ = 1;; ++step_) {
+        if (uncovered_.empty()) {
+            if (total_ < bestTotal) {
+                bestTotal = total_;
+                best = chosen_;
+            }
+            if (bestTotal <= target)
+                break;
+            while (total_ >= bestTotal && !chosen_.empty())
+                remove(worstChosen(kNone));
+            continue;
+        }
+        if (limits.steps && looks_ > limits.steps * kLooksPerWork)
+            break;
+        if (step_ % kClockEvery == 0) {
+            const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+            if (limits.seconds > 0 && elapsed >= limits.seconds)
+                break;
+            if (watch && elapsed >= lastWatch + kWatchSeconds) {
+                lastWatch = elapsed;
+                if (!watch({static_cast<std::size_t>(total_), uncovered_.size(), static_cast<std::size_t>(bestTotal),
+                            step_, elapsed}))
+                    break;
+            }
+        }
+        // Out with the cheapest loss, the last column in excepted, until
+        // there is room below the best; then in with the best for an
+        // uncovered row, the column just out excepted.
+        std::uint32_t out = kNone;
+        do {
+            out = worstChosen(lastAdded);
+            if (out != kNone)
+                remove(out);
+        } while (out != kNone && total_ >= bestTotal);
+        const std::uint32_t r = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
+        std::uint32_t in = kNone;
+        looks_ += in_.columnStart[r + 1] - in_.columnStart[r];
+        for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j) {
+            const std::uint32_t c = in_.columnList[j];
+            if (c != out && total_ + in_.cost[c] < bestTotal && (in == kNone || better(c, in)))
+                in = c;
+        }
+        if (in != kNone) {
+            add(in);
+            lastAdded = in;
+        }
+        raiseWeights();
+    }
+    return best;
+}
+
+} // namespace
+
+bool columnsFit(const WheelShape& shape, const PoolSymmetry* symmetry)
+{
+    const std::uint64_t sets = binomial(shape.pool, shape.ticket);
+    const std::uint64_t group = symmetry ? static_cast<std::uint64_t>(symmetry->length) : 1;
+    return shape.drawn == shape.guarantee && sets <= kMostColumnSets
+           && sets / group * binomial(shape.ticket, shape.guarantee) <= kMostIncidences;
+}
+
+Tickets chooseTickets(const WheelShape& shape, std::uint64_t seed, const SearchLimits& limits,
+                      const SearchWatch& watch, const PoolSymmetry* symmetry)
+{
+    const Incidence incidence = incidenceOf(shape, symmetry);
+    RowWeighting search(incidence, seed);
+    const std::vector<std::uint32_t> columns = search.run(limits, watch);
+    const UnitSpace space({shape.pool, shape.ticket, shape.ticket, shape.ticket});
+    Tickets base;
+    std::vector<int> set(static_cast<std::size_t>(shape.ticket));
+    for (std::uint32_t c : columns) {
+        space.unrank(incidence.representative[c], set.data());
+        PoolSet ticket;
+        for (int p : set)
+            ticket.insert(p);
+        base.push_back(ticket);
+    }
+    return symmetry ? expandOrbits(base, *symmetry) : base;
+}
