@@ -8,18 +8,6 @@
 #include <chrono>
 #include <limits>
 
-namespace {
-
-// The most (ticket, T-set) pairs kept, and the most K-sets gone through to
-// find their orbits.
-constexpr std::uint64_t kMostIncidences = 8'000'000;
-constexpr std::uint64_t kMostColumnSets = 40'000'000;
-constexpr std::uint64_t kClockEvery = 256;
-// A unit of the finder's work is about as long as this many looks.
-constexpr std::uint64_t kLooksPerWork = 12;
-constexpr double kWatchSeconds = 0.05;
-constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
-
 // The rows (T-sets or their orbits) and the columns (K-sets or their
 // orbits) with what each column covers and costs, and the other way round.
 struct Incidence {
@@ -31,6 +19,18 @@ struct Incidence {
     std::vector<std::uint32_t> columnStart;    // columns of row r, likewise
     std::vector<std::uint32_t> columnList;
 };
+
+namespace {
+
+// The most (ticket, T-set) pairs kept, and the most K-sets gone through to
+// find their orbits.
+constexpr std::uint64_t kMostIncidences = 8'000'000;
+constexpr std::uint64_t kMostColumnSets = 40'000'000;
+constexpr std::uint64_t kClockEvery = 256;
+// A unit of the finder's work is about as long as this many looks.
+constexpr std::uint64_t kLooksPerWork = 12;
+constexpr double kWatchSeconds = 0.05;
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
 // The orbit of every set of a space under the symmetry, numbered in order.
 std::vector<std::uint32_t> orbitNumbers(const UnitSpace& space, const PoolSymmetry& symmetry, std::uint32_t& count)
@@ -102,11 +102,15 @@ Incidence incidenceOf(const WheelShape& shape, const PoolSymmetry* symmetry)
     return incidence;
 }
 
+} // namespace
+
+// The search, which keeps its weights and its place between runs.
 class RowWeighting {
 public:
-    RowWeighting(const Incidence& incidence, std::uint64_t seed);
-    // The best cover's columns.
-    std::vector<std::uint32_t> run(const SearchLimits& limits, const SearchWatch& watch);
+    RowWeighting(Incidence incidence, std::uint64_t seed);
+    // Goes on within the limits; the best cover's columns so far.
+    const std::vector<std::uint32_t>& run(const SearchLimits& limits, const SearchWatch& watch);
+    const Incidence& incidence() const { return in_; }
 
 private:
     void add(std::uint32_t c);
@@ -119,7 +123,7 @@ private:
     void uncoveredAdd(std::uint32_t r);
     void uncoveredRemove(std::uint32_t r);
 
-    const Incidence& in_;
+    const Incidence in_;
     SearchRandom random_;
     std::vector<std::int64_t> score_;   // weight a column would cover, or (chosen) leave uncovered, negative
     std::vector<std::uint32_t> count_;  // per row, the chosen columns covering it
@@ -131,19 +135,33 @@ private:
     std::vector<std::uint32_t> uncovered_;
     std::vector<std::int32_t> uncoveredAt_;
     std::int64_t total_ = 0; // the tickets of the chosen columns
+    std::vector<std::uint32_t> best_;
+    std::int64_t bestTotal_ = 0;
+    std::uint32_t lastAdded_ = kNone;
     std::uint64_t step_ = 0;
     mutable std::uint64_t looks_ = 0; // columns and rows looked at: the search's work
 };
 
-RowWeighting::RowWeighting(const Incidence& incidence, std::uint64_t seed)
-    : in_(incidence), random_(seed), score_(incidence.cost.size()), count_(incidence.rows, 0),
-      alone_(incidence.rows, 0), weight_(incidence.rows, 1), stamp_(incidence.cost.size(), 0),
-      chosenAt_(incidence.cost.size(), -1), uncoveredAt_(incidence.rows, -1)
+RowWeighting::RowWeighting(Incidence incidence, std::uint64_t seed)
+    : in_(std::move(incidence)), random_(seed), score_(in_.cost.size()), count_(in_.rows, 0),
+      alone_(in_.rows, 0), weight_(in_.rows, 1), stamp_(in_.cost.size(), 0), chosenAt_(in_.cost.size(), -1),
+      uncoveredAt_(in_.rows, -1)
 {
     for (std::uint32_t r = 0; r < in_.rows; ++r)
         uncoveredAdd(r);
     for (std::uint32_t c = 0; c < score_.size(); ++c)
         score_[c] = in_.rowStart[c + 1] - in_.rowStart[c];
+    // A greedy start: for a random uncovered row, the column best for it.
+    while (!uncovered_.empty()) {
+        const std::uint32_t r = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
+        std::uint32_t pick = in_.columnList[in_.columnStart[r]];
+        for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j)
+            if (better(in_.columnList[j], pick))
+                pick = in_.columnList[j];
+        add(pick);
+    }
+    best_ = chosen_;
+    bestTotal_ = total_;
 }
 
 void RowWeighting::uncoveredAdd(std::uint32_t r)
@@ -237,45 +255,33 @@ std::uint32_t RowWeighting::worstChosen(std::uint32_t kept) const
     return pick;
 }
 
-std::vector<std::uint32_t> RowWeighting::run(const SearchLimits& limits, const SearchWatch& watch)
+const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, const SearchWatch& watch)
 {
-    // A greedy start: for a random uncovered row, the column best for it.
-    while (!uncovered_.empty()) {
-        const std::uint32_t r = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
-        std::uint32_t pick = in_.columnList[in_.columnStart[r]];
-        for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j)
-            if (better(in_.columnList[j], pick))
-                pick = in_.columnList[j];
-        add(pick);
-    }
-    std::vector<std::uint32_t> best = chosen_;
-    std::int64_t bestTotal = total_;
     const auto target = static_cast<std::int64_t>(std::max<std::size_t>(limits.target, 1));
     const auto started = std::chrono::steady_clock::now();
+    const std::uint64_t lookLimit = looks_ + limits.steps * kLooksPerWork;
     double lastWatch = -kWatchSeconds;
-    std::uint32_t lastAdded = kNone;
-    for (step_ = 1;; ++step_) {
+    for (std::uint64_t steps = 0; bestTotal_ > target; ++steps) {
+        ++step_;
         if (uncovered_.empty()) {
-            if (total_ < bestTotal) {
-                bestTotal = total_;
-                best = chosen_;
+            if (total_ < bestTotal_) {
+                bestTotal_ = total_;
+                best_ = chosen_;
             }
-            if (bestTotal <= target)
-                break;
-            while (total_ >= bestTotal && !chosen_.empty())
+            while (total_ >= bestTotal_ && !chosen_.empty())
                 remove(worstChosen(kNone));
             continue;
         }
-        if (limits.steps && looks_ > limits.steps * kLooksPerWork)
+        if (limits.steps && looks_ > lookLimit)
             break;
-        if (step_ % kClockEvery == 0) {
+        if (steps % kClockEvery == 0) {
             const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
             if (limits.seconds > 0 && elapsed >= limits.seconds)
                 break;
             if (watch && elapsed >= lastWatch + kWatchSeconds) {
                 lastWatch = elapsed;
-                if (!watch({static_cast<std::size_t>(total_), uncovered_.size(), static_cast<std::size_t>(bestTotal),
-                            step_, elapsed}))
+                if (!watch({static_cast<std::size_t>(total_), uncovered_.size(), static_cast<std::size_t>(bestTotal_),
+                            steps, elapsed}))
                     break;
             }
         }
@@ -284,52 +290,59 @@ std::vector<std::uint32_t> RowWeighting::run(const SearchLimits& limits, const S
         // uncovered row, the column just out excepted.
         std::uint32_t out = kNone;
         do {
-            out = worstChosen(lastAdded);
+            out = worstChosen(lastAdded_);
             if (out != kNone)
                 remove(out);
-        } while (out != kNone && total_ >= bestTotal);
+        } while (out != kNone && total_ >= bestTotal_);
         const std::uint32_t r = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
         std::uint32_t in = kNone;
         looks_ += in_.columnStart[r + 1] - in_.columnStart[r];
         for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j) {
             const std::uint32_t c = in_.columnList[j];
-            if (c != out && total_ + in_.cost[c] < bestTotal && (in == kNone || better(c, in)))
+            if (c != out && total_ + in_.cost[c] < bestTotal_ && (in == kNone || better(c, in)))
                 in = c;
         }
         if (in != kNone) {
             add(in);
-            lastAdded = in;
+            lastAdded_ = in;
         }
         raiseWeights();
     }
-    return best;
+    return best_;
 }
 
-} // namespace
+std::uint64_t columnIncidences(const WheelShape& shape, const PoolSymmetry* symmetry)
+{
+    const std::uint64_t group = symmetry ? static_cast<std::uint64_t>(symmetry->length) : 1;
+    return binomial(shape.pool, shape.ticket) / group * binomial(shape.ticket, shape.guarantee);
+}
 
 bool columnsFit(const WheelShape& shape, const PoolSymmetry* symmetry)
 {
-    const std::uint64_t sets = binomial(shape.pool, shape.ticket);
-    const std::uint64_t group = symmetry ? static_cast<std::uint64_t>(symmetry->length) : 1;
-    return shape.drawn == shape.guarantee && sets <= kMostColumnSets
-           && sets / group * binomial(shape.ticket, shape.guarantee) <= kMostIncidences;
+    return shape.drawn == shape.guarantee && binomial(shape.pool, shape.ticket) <= kMostColumnSets
+           && columnIncidences(shape, symmetry) <= kMostIncidences;
 }
 
-Tickets chooseTickets(const WheelShape& shape, std::uint64_t seed, const SearchLimits& limits,
-                      const SearchWatch& watch, const PoolSymmetry* symmetry)
+TicketChooser::TicketChooser(const WheelShape& shape, std::uint64_t seed, const PoolSymmetry* symmetry)
+    : shape_(shape), symmetry_(symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt),
+      search_(std::make_unique<RowWeighting>(incidenceOf(shape, symmetry), seed))
 {
-    const Incidence incidence = incidenceOf(shape, symmetry);
-    RowWeighting search(incidence, seed);
-    const std::vector<std::uint32_t> columns = search.run(limits, watch);
-    const UnitSpace space({shape.pool, shape.ticket, shape.ticket, shape.ticket});
+}
+
+TicketChooser::~TicketChooser() = default;
+
+Tickets TicketChooser::run(const SearchLimits& limits, const SearchWatch& watch)
+{
+    const std::vector<std::uint32_t>& columns = search_->run(limits, watch);
+    const UnitSpace space({shape_.pool, shape_.ticket, shape_.ticket, shape_.ticket});
     Tickets base;
-    std::vector<int> set(static_cast<std::size_t>(shape.ticket));
+    std::vector<int> set(static_cast<std::size_t>(shape_.ticket));
     for (std::uint32_t c : columns) {
-        space.unrank(incidence.representative[c], set.data());
+        space.unrank(search_->incidence().representative[c], set.data());
         PoolSet ticket;
         for (int p : set)
             ticket.insert(p);
         base.push_back(ticket);
     }
-    return symmetry ? expandOrbits(base, *symmetry) : base;
+    return symmetry_ ? expandOrbits(base, *symmetry_) : base;
 }

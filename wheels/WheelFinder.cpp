@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -23,6 +24,12 @@ constexpr std::uint64_t kFirstSlice = 20'000'000;
 // Pools up to this size are also searched among symmetric wheels; beyond
 // it the plain search needs all the time there is.
 constexpr int kMostSymmetricPool = 32;
+// What is left of the budget for the wheels of one number more, and of one
+// number fewer, once the first round has not found the best size.
+constexpr double kNeighbourShare = 0.15;
+// The (ticket, T-set) pairs the choices kept between rounds may hold (8
+// bytes each).
+constexpr std::uint64_t kMostKeptPairs = 16'000'000;
 
 // The work a last search may take: all that is left.
 constexpr std::uint64_t kAllLeft = ~std::uint64_t{0};
@@ -52,10 +59,13 @@ private:
     // The limits of a search run of `work`, or none when nothing is left.
     std::optional<SearchLimits> slice(std::uint64_t work, std::uint64_t stepWork);
     Tickets search(const Tickets& start, std::uint64_t work);
-    void choose(std::uint64_t work, const PoolSymmetry* symmetry);
+    void choose(TicketChooser& chooser, std::uint64_t work, const std::string& method);
     void findCovering();
     void findDrawnWheel();
     Tickets findPart(int size, int drawnInPart, double fraction);
+    // Wheels of one number more without it, and of one number fewer with
+    // it: where a design exists for a neighbouring pool.
+    void findNeighbours();
     // A finder for another shape with a fraction of what is left.
     FoundWheel findOther(const WheelShape& shape, double fraction);
     bool tell(const SearchProgress& progress);
@@ -69,6 +79,7 @@ private:
     Clock::time_point started_;
     WheelBudget whole_;
     FoundWheel found_;
+    bool neighbour_ = false; // finding a neighbour's wheel: none of its own neighbours
 };
 
 Finder::Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
@@ -141,45 +152,94 @@ Tickets Finder::search(const Tickets& start, std::uint64_t work)
                        [this](const SearchProgress& progress) { return tell(progress); });
 }
 
-void Finder::choose(std::uint64_t work, const PoolSymmetry* symmetry)
+void Finder::choose(TicketChooser& chooser, std::uint64_t work, const std::string& method)
 {
-    const auto limits = slice(work, 1);
-    if (!limits)
-        return;
-    consider(chooseTickets(shape_, seeds_.next(), *limits,
-                           [this](const SearchProgress& progress) { return tell(progress); }, symmetry),
-             symmetry ? symmetryName(*symmetry) : "a choice among all tickets");
+    if (const auto limits = slice(work, 1))
+        consider(chooser.run(*limits, [this](const SearchProgress& progress) { return tell(progress); }), method);
 }
 
-// Rounds of searches: a choice among all tickets where they fit in memory,
-// one among the orbits of each turn of a small pool, and annealing, which
-// goes on from where it ended, for half of each round; every round
-// doubles the runs. The annealing has its turn early, for the cells it
-// settles quickly.
+// Rounds of searches, each going on from where it ended: a choice among all
+// tickets where they fit in memory, one among the orbits of each turn of a
+// small pool as far as memory goes, and annealing for half of each round;
+// every round doubles the runs. The annealing has its turn early, for the
+// cells it settles quickly.
 void Finder::findCovering()
 {
     Tickets annealed = greedyCovering(shape_, seeds_.next());
     consider(annealed, "a greedy choice");
-    std::vector<PoolSymmetry> symmetries;
-    if (shape_.pool <= kMostSymmetricPool)
-        for (const PoolSymmetry& symmetry : symmetriesFor(shape_.pool))
-            if (columnsFit(shape_, &symmetry))
-                symmetries.push_back(symmetry);
-    const bool plainFits = columnsFit(shape_, nullptr);
+    struct Chooser {
+        std::unique_ptr<TicketChooser> search;
+        std::string method;
+    };
+    std::vector<Chooser> choosers;
+    std::uint64_t memory = 0;
+    const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
+        const std::uint64_t pairs = columnIncidences(shape_, symmetry);
+        if (!columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
+            return;
+        memory += pairs;
+        choosers.push_back({std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry), std::move(method)});
+    };
+    keep(nullptr, "a choice among all tickets");
+    if (shape_.pool <= kMostSymmetricPool) {
+        // The longer the cycles, the smaller the search: those first, as far as memory goes.
+        std::vector<PoolSymmetry> symmetries = symmetriesFor(shape_.pool);
+        std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
+            return columnIncidences(shape_, &a) < columnIncidences(shape_, &b);
+        });
+        for (const PoolSymmetry& symmetry : symmetries)
+            keep(&symmetry, symmetryName(symmetry));
+    }
     for (std::uint64_t round = kFirstSlice; !done(); round *= 2) {
         const std::uint64_t before = spent_;
-        if (plainFits)
-            choose(round, nullptr);
-        annealed = search(annealed, round);
-        consider(annealed, "annealing");
-        for (const PoolSymmetry& symmetry : symmetries)
-            choose(round, &symmetry);
-        if (spent_ - before > 2 * round) {
-            annealed = search(annealed, spent_ - before - 2 * round);
+        for (std::size_t i = 0; i < choosers.size(); ++i) {
+            choose(*choosers[i].search, round, choosers[i].method);
+            if (i == 0) {
+                annealed = search(annealed, round);
+                consider(annealed, "annealing");
+            }
+        }
+        if (choosers.empty() || spent_ - before > 2 * round) {
+            annealed = search(annealed, choosers.empty() ? round : spent_ - before - 2 * round);
             consider(annealed, "annealing");
         }
         if ((work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_))
             break;
+        if (round == kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
+            findNeighbours();
+    }
+}
+
+void Finder::findNeighbours()
+{
+    const int v = shape_.pool;
+    const int k = shape_.ticket;
+    const int t = shape_.guarantee;
+    if (v < kMostPoolNumbers) {
+        // Each ticket holding the number left out takes the lowest one it lacks instead.
+        Tickets without;
+        for (PoolSet ticket : findOther({v + 1, k, t, t}, kNeighbourShare).tickets) {
+            if (ticket.contains(v)) {
+                ticket.erase(v);
+                int p = 0;
+                while (ticket.contains(p))
+                    ++p;
+                ticket.insert(p);
+            }
+            without.push_back(ticket);
+        }
+        std::sort(without.begin(), without.end());
+        without.erase(std::unique(without.begin(), without.end()), without.end());
+        consider(std::move(without), "a wheel of one number more, that number replaced");
+    }
+    if (v - 1 > k && t > 1 && !done()) {
+        // The T-sets without the last number, and those with it: (T-1)-sets of the rest on K-1 numbers.
+        Tickets with = findOther({v - 1, k, t, t}, kNeighbourShare).tickets;
+        for (PoolSet ticket : findOther({v - 1, k - 1, t - 1, t - 1}, kNeighbourShare / 2).tickets) {
+            ticket.insert(v - 1);
+            with.push_back(ticket);
+        }
+        consider(std::move(with), "a wheel of one number fewer and one of the number added");
     }
 }
 
@@ -190,6 +250,7 @@ FoundWheel Finder::findOther(const WheelShape& shape, double fraction)
         deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>((deadline_ - Clock::now()) * fraction);
     const auto work = static_cast<std::uint64_t>(static_cast<double>(work_ - std::min(work_, spent_)) * fraction);
     Finder finder(shape, seeds_.next(), work, deadline, watch_, started_, whole_);
+    finder.neighbour_ = true;
     FoundWheel found = finder.run();
     spent_ += finder.spent_;
     found_.stopped |= found.stopped;
