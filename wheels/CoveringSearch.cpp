@@ -16,13 +16,17 @@ constexpr std::uint64_t kClockEvery = 256;
 constexpr double kWatchSeconds = 0.05;
 
 // The temperatures of one cooling, from hot to cold in geometric steps, and
-// the moves made at each for every unit; a cooling that finds nothing
-// starts again hot. At 1 a move that leaves one more unit uncovered is
-// taken a third of the time, at 0.15 once in 800.
+// the moves made at each, for every unit up to a limit; a cooling that
+// finds nothing starts again hot. At 1 a move that leaves one more unit
+// uncovered is taken a third of the time, at 0.15 once in 800. A wheel of
+// many tickets cools from lower down: the same temperature would leave
+// uncovered as many more sets as it has more tickets.
 constexpr double kHot = 1.0;
 constexpr double kCold = 0.15;
 constexpr double kCooling = 0.995;
 constexpr double kMovesPerUnit = 10.0;
+constexpr double kMostMovesPerLevel = 20000;
+constexpr double kSmallWheel = 100;
 
 // A move: the number at `index` of a ticket makes way for `enters`.
 struct Move {
@@ -345,8 +349,11 @@ Tickets Annealer::run(const SearchLimits& limits, const SearchWatch& watch)
     Tickets best = masks_;
     double lastWatch = -kWatchSeconds;
     const auto movesPerLevel = static_cast<std::uint64_t>(
-        std::max(100.0, kMovesPerUnit * static_cast<double>(space_.units())));
-    double temperature = kHot;
+        std::min(kMostMovesPerLevel, std::max(100.0, kMovesPerUnit * static_cast<double>(space_.units()))));
+    // 1 up to 100 tickets, 0.36 for 1000, 0.2 for 20 000.
+    const double hot = kHot / (1 + 1.75 * std::log10(std::max(kSmallWheel, static_cast<double>(tickets_)) / kSmallWheel));
+    const double cold = kCold * std::pow(hot, 0.7);
+    double temperature = hot;
     std::uint64_t atLevel = 0;
     for (std::uint64_t steps = 0;; ++steps) {
         if (uncovered_.empty()) {
@@ -374,8 +381,8 @@ Tickets Annealer::run(const SearchLimits& limits, const SearchWatch& watch)
         if (++atLevel == movesPerLevel) {
             atLevel = 0;
             temperature *= kCooling;
-            if (temperature < kCold)
-                temperature = kHot;
+            if (temperature < cold)
+                temperature = hot;
         }
     }
     return best;

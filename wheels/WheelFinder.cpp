@@ -21,8 +21,8 @@ using Clock = std::chrono::steady_clock;
 
 // The work of each method's first run; every round doubles it.
 constexpr std::uint64_t kFirstSlice = 20'000'000;
-// Pools up to this size are also searched among symmetric wheels; beyond
-// it the plain search needs all the time there is.
+// Pools up to this size are searched among the wheels of every turn;
+// beyond it, of two.
 constexpr int kMostSymmetricPool = 32;
 // What is left of the budget for the wheels of one number more, and of one
 // number fewer, once the first round has not found the best size.
@@ -181,9 +181,13 @@ void Finder::findCovering()
         choosers.push_back({std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry), std::move(method)});
     };
     keep(nullptr, "a choice among all tickets");
-    if (shape_.pool <= kMostSymmetricPool) {
-        // The longer the cycles, the smaller the search: those first, as far as memory goes.
-        std::vector<PoolSymmetry> symmetries = symmetriesFor(shape_.pool);
+    {
+        // The longer the cycles, the smaller the search: those first, as far
+        // as memory goes; a big pool turns in one cycle only, with or
+        // without one number fixed.
+        std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool
+                                                   ? symmetriesFor(shape_.pool)
+                                                   : std::vector<PoolSymmetry>{{shape_.pool, 1}, {shape_.pool - 1, 1}};
         std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
             return columnIncidences(shape_, &a) < columnIncidences(shape_, &b);
         });
