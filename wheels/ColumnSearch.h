@@ -2,18 +2,12 @@
 
 #include "CoveringSearch.h"
 #include "PoolSymmetry.h"
+#include "TicketOrbits.h"
 #include "WheelShape.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
-
-// Whether every K-set of the pool (or, with a symmetry, every orbit of
-// K-sets) can be held in memory with the T-sets it covers.
-bool columnsFit(const WheelShape& shape, const PoolSymmetry* symmetry);
-
-// The (ticket, T-set) pairs a search keeps, about: its memory, 8 bytes each.
-std::uint64_t columnIncidences(const WheelShape& shape, const PoolSymmetry* symmetry);
 
 class RowWeighting;
 

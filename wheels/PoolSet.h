@@ -24,8 +24,6 @@ struct PoolSet {
     void erase(int p) { (p < 64 ? low : high) &= ~(std::uint64_t{1} << (p & 63)); }
     int count() const { return __builtin_popcountll(low) + __builtin_popcountll(high); }
     bool empty() const { return (low | high) == 0; }
-    // The smallest position, for a set that is not empty.
-    int first() const { return low ? __builtin_ctzll(low) : 64 + __builtin_ctzll(high); }
     // The positions above p.
     PoolSet above(int p) const
     {

@@ -24,7 +24,7 @@ ParameterFile wheelFile() { return ParameterFile("Wheel.INI", {6, 3, 49, 0, 1});
 std::optional<int> wholeAnswer(const std::string& reply)
 {
     const auto value = numberAtStart(reply);
-    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1000)
+    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e6)
         return std::nullopt;
     return static_cast<int>(*value);
 }
@@ -101,9 +101,9 @@ void Wheel_Click(ClickContext& click)
         const char* title;
         int* value;
     } questions[] = {
-        {"How many numbers on a ticket:", "Numbers/Ticket", &request.ticket},
-        {"How many of the drawn numbers a ticket is to hold:", "Guarantee", &request.guarantee},
-        {"... when how many of the drawn numbers are in the pool:", "Drawn in the Pool", &request.drawn},
+        {"How many numbers on a ticket (K):", "Numbers/Ticket", &request.ticket},
+        {"How many of the drawn numbers a ticket must hold (T):", "Guarantee", &request.guarantee},
+        {"When how many of the drawn numbers are in the pool (M, at least T):", "Drawn in the Pool", &request.drawn},
     };
     for (const auto& question : questions) {
         // M is T unless said otherwise.

@@ -29,18 +29,6 @@ Tickets partitionWheel(int v, int k)
     return tickets;
 }
 
-Tickets everyTicket(int v, int k)
-{
-    Tickets tickets;
-    for (SubsetWalk walk(v, k); walk.valid(); walk.next()) {
-        PoolSet ticket;
-        for (int p : walk.positions())
-            ticket.insert(p);
-        tickets.push_back(ticket);
-    }
-    return tickets;
-}
-
 std::vector<PoolSplit> pigeonholeSplits(const WheelShape& shape)
 {
     std::vector<PoolSplit> splits;

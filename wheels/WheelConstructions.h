@@ -8,9 +8,6 @@
 // last filled up with numbers of the first: the smallest "1 if M" wheel.
 Tickets partitionWheel(int v, int k);
 
-// Every K-set of the pool: the one "K if K" wheel (V <= 64).
-Tickets everyTicket(int v, int k);
-
 // A pigeonhole split: M drawn numbers among V cut into P parts put at least
 // ceil(M/P) of them into one part, so a "T if ceil(M/P)" wheel of each part
 // makes a "T if M" wheel of the whole pool. Six drawn numbers in five parts

@@ -56,6 +56,8 @@ public:
 private:
     void consider(Tickets tickets, const std::string& method);
     bool done() const;
+    // The size that ends the search: the lower bound, or what the budget calls enough.
+    std::size_t target() const { return std::max<std::size_t>(found_.lowerBound, whole_.enough); }
     // The limits of a search run of `work`, or none when nothing is left.
     std::optional<SearchLimits> slice(std::uint64_t work, std::uint64_t stepWork);
     Tickets search(const Tickets& start, std::uint64_t work);
@@ -99,7 +101,7 @@ void Finder::consider(Tickets tickets, const std::string& method)
 
 bool Finder::done() const
 {
-    return found_.stopped || (!found_.tickets.empty() && found_.tickets.size() <= found_.lowerBound);
+    return found_.stopped || (!found_.tickets.empty() && found_.tickets.size() <= target());
 }
 
 std::optional<SearchLimits> Finder::slice(std::uint64_t work, std::uint64_t stepWork)
@@ -107,7 +109,7 @@ std::optional<SearchLimits> Finder::slice(std::uint64_t work, std::uint64_t step
     if (done())
         return std::nullopt;
     SearchLimits limits;
-    limits.target = found_.lowerBound;
+    limits.target = target();
     if (work_ > 0) {
         if (spent_ >= work_)
             return std::nullopt;
@@ -253,7 +255,9 @@ FoundWheel Finder::findOther(const WheelShape& shape, double fraction)
     if (whole_.seconds > 0)
         deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>((deadline_ - Clock::now()) * fraction);
     const auto work = static_cast<std::uint64_t>(static_cast<double>(work_ - std::min(work_, spent_)) * fraction);
-    Finder finder(shape, seeds_.next(), work, deadline, watch_, started_, whole_);
+    WheelBudget whole = whole_;
+    whole.enough = 0; // what is enough for this shape says nothing of another
+    Finder finder(shape, seeds_.next(), work, deadline, watch_, started_, whole);
     finder.neighbour_ = true;
     FoundWheel found = finder.run();
     spent_ += finder.spent_;

@@ -15,6 +15,9 @@
 struct WheelBudget {
     std::uint64_t work = 0;
     double seconds = 0;
+    // A wheel this small is small enough (a best size known): the search
+    // stops there as at the lower bound. 0: only the lower bound.
+    std::size_t enough = 0;
 };
 
 // Where a finder stands, for a progress bar.
