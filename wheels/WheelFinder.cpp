@@ -313,7 +313,7 @@ void Finder::findDrawnWheel()
         FoundWheel covering = findOther({shape_.pool, shape_.ticket, shape_.guarantee, shape_.guarantee}, share);
         consider(std::move(covering.tickets), covering.method);
     }
-    if (searchable && !done()) {
+    if (searchable && !done() && !found_.tickets.empty()) {
         const Tickets start = found_.tickets;
         consider(search(start, kAllLeft), "annealing");
     }

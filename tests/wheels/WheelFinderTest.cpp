@@ -1,3 +1,4 @@
+#include "ColumnSearch.h"
 #include "GreedyCovering.h"
 #include "WheelBounds.h"
 #include "WheelConstructions.h"
@@ -112,4 +113,27 @@ TEST(WheelFinder, CancelKeepsTheSmallestWheelFoundSoFar)
     EXPECT_EQ(told, 3);
     EXPECT_FALSE(wheel.tickets.empty());
     EXPECT_EQ(wheel.verdict.kind, WheelVerdict::Kind::Proven);
+}
+
+// Among the 68-ticket orbits of one turn of 17 numbers lies a Steiner
+// system: every triple on exactly one ticket.
+TEST(TicketChooser, FindsEveryTripleOfSeventeenOnceAmongTheOrbitsOfATurn)
+{
+    const WheelShape shape{17, 5, 3, 3};
+    const PoolSymmetry turn{17, 1};
+    SearchLimits limits;
+    limits.steps = 20'000'000;
+    limits.target = 68;
+    TicketChooser chooser(shape, 3, &turn);
+    const Tickets wheel = chooser.run(limits, {});
+    ASSERT_EQ(wheel.size(), 68u);
+    EXPECT_EQ(expandOrbits(wheel, turn), wheel);
+    for (const auto& triple : allSets(17, 3)) {
+        int holding = 0;
+        for (const PoolSet& ticket : wheel)
+            holding += (ticket & setOf(triple)).count() == 3;
+        EXPECT_EQ(holding, 1);
+    }
+    // It goes on from where it stopped: asked for no more, it has no more to say.
+    EXPECT_EQ(chooser.run(limits, {}), wheel);
 }
