@@ -206,8 +206,9 @@ int runChecked(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "corvane: " << (button ? button->name : operation->name) << ": " << escapeControls(error.what()) << "\n";
         status = 1;
     }
-    // A Save that could not write fails the run, as its message says.
-    if (click.fileUnwritten)
+    // A Save that could not write, or a click that refused its answers,
+    // fails the run, as its message says.
+    if (click.fileUnwritten || click.refused)
         status = 1;
     if (options.showSeed && click.report.seed)
         err << "[seed] " << roundTripText(*click.report.seed) << "\n";

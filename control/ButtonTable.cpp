@@ -8,6 +8,7 @@
 #include "ReplayDialogs.h"
 #include "Roulette.h"
 #include "SportsBetting.h"
+#include "WheelClicks.h"
 
 #include <cctype>
 
@@ -47,10 +48,11 @@ const std::array<ButtonSpec, 20> kButtons = {{
      19, Save_Click},
 }};
 
-const std::array<OperationSpec, 2> kPrivateOperations = {{
+const std::array<OperationSpec, 3> kPrivateOperations = {{
     {"FFGCalculator", "Fundamental Formula of Gambling: trials needed for a degree of certainty",
      FFGCalculator},
     {"BSDCalculator", "Binomial standard deviation", BSDCalculator},
+    {"Wheel", "Wheel numbers: tickets with a proven guarantee and what they win; POOL K T [M] [GAME]", Wheel_Click},
 }};
 
 namespace {
@@ -94,10 +96,14 @@ void runButton(const ButtonSpec& button, ClickContext& click)
 void runAgain(const LastReport& report, ClickContext& click)
 {
     const ButtonSpec* button = findButton(report.button);
-    if (!button)
+    const OperationSpec* operation = button ? nullptr : findOperation(report.button);
+    if (!button && !operation)
         return;
     ReplayDialogs dialogs(report, click.dialogs);
     ClickContext again{click.pane, dialogs, click.random, click.clock, report.seed};
-    runButton(*button, again);
+    if (button)
+        runButton(*button, again);
+    else
+        operation->run(again);
     click.report = again.report;
 }

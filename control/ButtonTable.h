@@ -20,13 +20,14 @@ struct ButtonSpec {
 // names all come from this table; every procedure is set.
 extern const std::array<ButtonSpec, 20> kButtons;
 
-// The two calculators that no button triggers, reached by name.
+// What no button triggers, reached by name: the two calculators, and the
+// wheel, which the pane's menu opens.
 struct OperationSpec {
     const char* name;
     const char* description;
     ClickProcedure run;
 };
-extern const std::array<OperationSpec, 2> kPrivateOperations;
+extern const std::array<OperationSpec, 3> kPrivateOperations;
 
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 300;
@@ -40,7 +41,7 @@ const OperationSpec* findOperation(std::string_view name);
 void runButton(const ButtonSpec& button, ClickContext& click);
 
 // Makes a report again with its own values and seed, asking nothing: the
-// same procedure, its prompts and file dialog answered from the report.
-// Message boxes still go to the click's dialogs. Does nothing for a report
-// of no button.
+// same procedure (a button's, or an operation's such as the wheel), its
+// prompts and file dialog answered from the report. Message boxes still go
+// to the click's dialogs. Does nothing for a report of neither.
 void runAgain(const LastReport& report, ClickContext& click);

@@ -125,6 +125,8 @@ LineLayout layoutOfReport(const LastReport& report)
     if (b == "EuroOdds")
         return numbers(static_cast<int>(value(1)), whole(value(0)), static_cast<int>(value(3)),
                        whole(value(2)));
+    if (b == "Wheel") // pool, K, T, M, then the game: its biggest number first
+        return numbers(static_cast<int>(value(1)), whole(value(4)));
     if (b == "Pick3" || b == "Pick4")
         return {LineKind::Digits, b.back() - '0', 0, 9, 0, 0};
     if (b == "Horses")

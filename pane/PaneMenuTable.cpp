@@ -8,6 +8,11 @@
 #include "HistoryCheckDialog.h"
 #include "QtPane.h"
 #include "ShownReport.h"
+#include "WheelClicks.h"
+#include "WheelDialog.h"
+#include "WheelPool.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -52,6 +57,43 @@ const LastReport* reportShown(PaneMenuContext& menu, const char* title)
     return report;
 }
 
+// Asks for the pool, K, T, M and the game beside the control, then makes
+// the wheel as a click does: its tickets become the pane's report. The
+// work starts once the window has gone: the progress dialog's event loop
+// may delete it.
+void wheelNumbers(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    auto* window = new WheelDialog(WheelDialog::Mode::Make, rememberedRequest(menu.dialogs), text,
+                                   menu.reports.inPane(text), menu.window);
+    QObject::connect(window, &QDialog::accepted, menu.window, [&menu, window] {
+        QTimer::singleShot(0, menu.window, [&menu, request = window->request(), seconds = window->seconds()] {
+            rememberRequest(menu.dialogs, request);
+            menu.runClick([&request, seconds](ClickContext& click) {
+                click.reseed();
+                makeWheel(click, request, seconds);
+            });
+        });
+    });
+    window->showBesideControl();
+}
+
+void checkAWheel(PaneMenuContext& menu)
+{
+    const std::string text = menu.pane.text();
+    const LastReport* report = menu.reports.inPane(text);
+    WheelRequest initial = rememberedRequest(menu.dialogs);
+    initial.pool = numbersOfLines(text, report);
+    auto* window = new WheelDialog(WheelDialog::Mode::Check, initial, text, report, menu.window);
+    QObject::connect(window, &QDialog::accepted, menu.window, [&menu, text, window] {
+        QTimer::singleShot(0, menu.window, [&menu, text, request = window->request()] {
+            // The report is looked up again: one may have come meanwhile.
+            checkWheelLines(menu.dialogs, text, menu.reports.inPane(text), request);
+        });
+    });
+    window->showBesideControl();
+}
+
 void showReportDetails(PaneMenuContext& menu)
 {
     if (const LastReport* report = reportShown(menu, "Report Details"))
@@ -75,6 +117,8 @@ const std::vector<PaneMenuAction> kPaneMenuActions = {
     {"Check Against a Draw &History...", false, checkAgainstADrawHistory},
     {"&Number Frequencies...", false, showNumberFrequencies},
     {"&Export as CSV...", false, exportAsCsv, "File"},
+    {"Wheel N&umbers...", false, wheelNumbers},
+    {"Chec&k a Wheel...", false, checkAWheel},
     {"Report Detai&ls...", true, showReportDetails},
     {"Run Again With This &Seed", true, runAgainWithThisSeed},
 };

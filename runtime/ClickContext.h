@@ -27,6 +27,9 @@ struct ClickContext {
     // A file the user chose (Save, an export) could not be written: the
     // runner's exit status says so.
     bool fileUnwritten = false;
+    // The click refused the values it was given, saying why in a message
+    // (the runner then exits with status 1).
+    bool refused = false;
 
     // seed = TheSeeder; Reseed(seed). Returns the seed, which the report keeps.
     double reseed();

@@ -56,7 +56,8 @@ TEST(HostWindow, MenusHoldTheControlsCommandsWithTheirMnemonicsAndKeysAndShiftF1
                            "&Quit [Ctrl+Q]",
                            "&Edit: &Undo [Ctrl+Z] &Redo [" + redo + "] - Cu&t [Ctrl+X] &Copy [Ctrl+C] &Paste [Ctrl+V] "
                            "- Select &All [Ctrl+A] - &Font...",
-                           "&Tools: Check Against a Dra&w... Check Against a Draw &History... &Number Frequencies... - "
+                           "&Tools: Check Against a Dra&w... Check Against a Draw &History... &Number Frequencies... "
+                    "Wheel N&umbers... Chec&k a Wheel... - "
                            "Report Detai&ls... Run Again With This &Seed",
                            "&Help: Corvane Generator &Handbook [F1] - &About Corvane Generator About &Qt"}));
     window.showAtPlace();

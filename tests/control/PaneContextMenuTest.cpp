@@ -66,7 +66,7 @@ TEST(PaneContextMenu, OnceAReportIsShownOffersItsDetailsAndToRunItAgainAsLongAsT
     const QStringList edits = {"&Undo (off)", "&Redo (off)", "-", "Cu&t (off)", "&Copy (off)", "&Paste",
                                "&Delete (off)", "-", "Select &All", "-", "Check Against a Dra&w...",
                                "Check Against a Draw &History...", "&Number Frequencies...",
-                               "&Export as CSV..."};
+                               "&Export as CSV...", "Wheel N&umbers...", "Chec&k a Wheel..."};
     for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard})
         EXPECT_EQ(openMenu(control, {}, reason),
                   edits + QStringList({"Report Detai&ls... (off)", "Run Again With This &Seed (off)"}));

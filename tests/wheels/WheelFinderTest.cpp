@@ -1,0 +1,139 @@
+#include "ColumnSearch.h"
+#include "GreedyCovering.h"
+#include "WheelBounds.h"
+#include "WheelConstructions.h"
+#include "WheelFinder.h"
+#include "WheelsTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// A few seconds of searching under the sanitizers at most.
+constexpr std::uint64_t kTestWork = 10'000'000;
+
+FoundWheel find(const WheelShape& shape, std::uint64_t seed = 7, std::uint64_t work = kTestWork)
+{
+    WheelBudget budget;
+    budget.work = work;
+    return findWheel(shape, seed, budget, {});
+}
+
+bool allOfSize(const Tickets& tickets, int k)
+{
+    return std::all_of(tickets.begin(), tickets.end(), [k](const PoolSet& t) { return t.count() == k; });
+}
+
+} // namespace
+
+TEST(WheelBounds, SchonheimAndTuranBounds)
+{
+    const struct {
+        WheelShape shape;
+        std::uint64_t bound;
+    } cases[] = {
+        {{49, 6, 3, 3}, 948},  {{20, 6, 3, 3}, 64}, {{10, 6, 2, 2}, 4},   {{7, 3, 2, 2}, 7},
+        {{8, 4, 4, 4}, 70},    {{13, 6, 1, 1}, 3},  {{49, 6, 2, 6}, 15},  {{10, 6, 2, 3}, 2},
+        {{20, 6, 3, 6}, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wheelLowerBound(c.shape), c.bound) << c.shape.pool << "/" << c.shape.ticket << "/"
+                                                      << c.shape.guarantee << "/" << c.shape.drawn;
+}
+
+// Six drawn numbers in five parts put two in one: 4 + 4 + 4 + 4 + 3 tickets.
+TEST(WheelConstructions, PigeonholeSplitWheelsFortyNineNumbersTwoIfSixInNineteenTickets)
+{
+    const FoundWheel wheel = find({49, 6, 2, 6});
+    EXPECT_EQ(wheel.tickets.size(), 19u);
+    EXPECT_EQ(wheel.method, "a split into 5 parts");
+    EXPECT_EQ(wheel.verdict.kind, WheelVerdict::Kind::Proven);
+    EXPECT_TRUE(allOfSize(wheel.tickets, 6));
+}
+
+TEST(WheelConstructions, SplitsPartsAndTheirJoinedWheelsHoldTheirPromise)
+{
+    const auto splits = pigeonholeSplits({49, 6, 2, 6});
+    ASSERT_EQ(splits.size(), 4u);
+    EXPECT_EQ(splits.front().sizes, (std::vector<int>{10, 10, 10, 10, 9}));
+    EXPECT_EQ(splits.back().drawnInPart, 3);
+    EXPECT_TRUE(pigeonholeSplits({20, 6, 3, 4}).empty());
+    // Two parts of 5 and 4, each on one ticket filled up from the other part.
+    const PoolSplit halves{2, 2, {5, 4}};
+    const Tickets joined = joinParts(halves, {{PoolSet::firstPositions(5)}, {PoolSet::firstPositions(4)}}, 9, 6);
+    EXPECT_EQ(joined, (Tickets{setOf({0, 1, 2, 3, 4, 5}), setOf({0, 5, 6, 7, 8, 1})}));
+    EXPECT_EQ(checkWheel({9, 6, 2, 3}, joined, 100'000).kind, WheelVerdict::Kind::Proven);
+    const Tickets partition = partitionWheel(13, 6);
+    EXPECT_EQ(partition.size(), 3u);
+    EXPECT_TRUE(allOfSize(partition, 6));
+    EXPECT_EQ(checkWheel({13, 6, 1, 1}, partition, 100'000).kind, WheelVerdict::Kind::Proven);
+}
+
+// Cells whose best size is the lower bound: the search stops there.
+TEST(WheelFinder, SmallCellsAtTheirBestSizes)
+{
+    const struct {
+        WheelShape shape;
+        std::size_t size;
+    } cases[] = {
+        {{7, 3, 2, 2}, 7},  {{10, 6, 2, 2}, 4}, {{13, 6, 2, 2}, 7}, {{11, 5, 2, 2}, 7},
+        {{12, 6, 3, 3}, 15}, {{10, 6, 2, 3}, 2}, {{6, 6, 4, 4}, 1}, {{8, 5, 5, 5}, 56},
+    };
+    for (const auto& c : cases) {
+        const FoundWheel wheel = find(c.shape);
+        EXPECT_EQ(wheel.tickets.size(), c.size) << c.shape.pool << "/" << c.shape.ticket << "/" << c.shape.guarantee;
+        EXPECT_EQ(wheel.verdict.kind, WheelVerdict::Kind::Proven);
+        EXPECT_TRUE(allOfSize(wheel.tickets, c.shape.ticket));
+    }
+}
+
+TEST(WheelFinder, TheSameSeedAndWorkFindTheSameWheelAndBeatTheGreedyStart)
+{
+    const WheelShape shape{15, 5, 3, 3};
+    const FoundWheel first = find(shape, 11);
+    EXPECT_EQ(find(shape, 11).tickets, first.tickets);
+    EXPECT_LT(first.tickets.size(), greedyCovering(shape, 11).size());
+    EXPECT_GE(first.tickets.size(), first.lowerBound);
+    EXPECT_EQ(first.verdict.kind, WheelVerdict::Kind::Proven);
+    // A search on the 4-sets makes "3 if 4" smaller than the covering it starts from.
+    const FoundWheel drawn = find({12, 5, 3, 4}, 11);
+    EXPECT_EQ(drawn.verdict.kind, WheelVerdict::Kind::Proven);
+    EXPECT_LT(drawn.tickets.size(), find({12, 5, 3, 3}, 11).tickets.size());
+}
+
+TEST(WheelFinder, CancelKeepsTheSmallestWheelFoundSoFar)
+{
+    int told = 0;
+    WheelBudget budget;
+    budget.work = 4'000'000'000;
+    const FoundWheel wheel = findWheel({20, 6, 3, 3}, 5, budget, [&told](const FinderProgress&) { return ++told < 3; });
+    EXPECT_TRUE(wheel.stopped);
+    EXPECT_EQ(told, 3);
+    EXPECT_FALSE(wheel.tickets.empty());
+    EXPECT_EQ(wheel.verdict.kind, WheelVerdict::Kind::Proven);
+}
+
+// Among the 68-ticket orbits of one turn of 17 numbers lies a Steiner
+// system: every triple on exactly one ticket.
+TEST(TicketChooser, FindsEveryTripleOfSeventeenOnceAmongTheOrbitsOfATurn)
+{
+    const WheelShape shape{17, 5, 3, 3};
+    const PoolSymmetry turn{17, 1};
+    SearchLimits limits;
+    limits.steps = 20'000'000;
+    limits.target = 68;
+    TicketChooser chooser(shape, 3, &turn);
+    const Tickets wheel = chooser.run(limits, {});
+    ASSERT_EQ(wheel.size(), 68u);
+    EXPECT_EQ(expandOrbits(wheel, turn), wheel);
+    for (const auto& triple : allSets(17, 3)) {
+        int holding = 0;
+        for (const PoolSet& ticket : wheel)
+            holding += (ticket & setOf(triple)).count() == 3;
+        EXPECT_EQ(holding, 1);
+    }
+    // It goes on from where it stopped: asked for no more, it has no more to say.
+    EXPECT_EQ(chooser.run(limits, {}), wheel);
+}

@@ -1,0 +1,346 @@
+#include "WheelFinder.h"
+
+#include "ColumnSearch.h"
+#include "GreedyCovering.h"
+#include "PoolSymmetry.h"
+#include "SearchRandom.h"
+#include "Subsets.h"
+#include "UnitSpace.h"
+#include "WheelBounds.h"
+#include "WheelConstructions.h"
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The work of each method's first run; every round doubles it.
+constexpr std::uint64_t kFirstSlice = 20'000'000;
+// Pools up to this size are searched among the wheels of every turn;
+// beyond it, of two.
+constexpr int kMostSymmetricPool = 32;
+// What is left of the budget for the wheels of one number more, and of one
+// number fewer, once the first round has not found the best size.
+constexpr double kNeighbourShare = 0.15;
+// The (ticket, T-set) pairs the choices kept between rounds may hold (8
+// bytes each).
+constexpr std::uint64_t kMostKeptPairs = 16'000'000;
+
+// The work a last search may take: all that is left.
+constexpr std::uint64_t kAllLeft = ~std::uint64_t{0};
+
+// The sets one move of a search looks at, about.
+std::uint64_t moveWork(const WheelShape& shape)
+{
+    const std::uint64_t outside = binomial(shape.pool - shape.ticket - 1, shape.drawn - shape.guarantee);
+    return std::max<std::uint64_t>(1, 2 * binomial(shape.ticket - 1, shape.guarantee - 1) * outside);
+}
+
+std::string symmetryName(const PoolSymmetry& symmetry)
+{
+    return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
+           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers";
+}
+
+class Finder {
+public:
+    Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
+           const FinderWatch& watch, Clock::time_point started, const WheelBudget& whole);
+    FoundWheel run();
+
+private:
+    void consider(Tickets tickets, const std::string& method);
+    bool done() const;
+    // The size that ends the search: the lower bound, or what the budget calls enough.
+    std::size_t target() const { return std::max<std::size_t>(found_.lowerBound, whole_.enough); }
+    // The limits of a search run of `work`, or none when nothing is left.
+    std::optional<SearchLimits> slice(std::uint64_t work, std::uint64_t stepWork);
+    Tickets search(const Tickets& start, std::uint64_t work);
+    void choose(TicketChooser& chooser, std::uint64_t work, const std::string& method);
+    void findCovering();
+    void findDrawnWheel();
+    Tickets findPart(int size, int drawnInPart, double fraction);
+    // Wheels of one number more without it, and of one number fewer with
+    // it: where a design exists for a neighbouring pool.
+    void findNeighbours();
+    // A finder for another shape with a fraction of what is left.
+    FoundWheel findOther(const WheelShape& shape, double fraction);
+    bool tell(const SearchProgress& progress);
+
+    WheelShape shape_;
+    SearchRandom seeds_;
+    std::uint64_t work_;
+    std::uint64_t spent_ = 0;
+    Clock::time_point deadline_;
+    const FinderWatch& watch_;
+    Clock::time_point started_;
+    WheelBudget whole_;
+    FoundWheel found_;
+    bool neighbour_ = false; // finding a neighbour's wheel: none of its own neighbours
+};
+
+Finder::Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
+               const FinderWatch& watch, Clock::time_point started, const WheelBudget& whole)
+    : shape_(shape), seeds_(seed), work_(work), deadline_(deadline), watch_(watch), started_(started), whole_(whole)
+{
+    found_.lowerBound = wheelLowerBound(shape);
+}
+
+void Finder::consider(Tickets tickets, const std::string& method)
+{
+    if (!found_.tickets.empty() && tickets.size() >= found_.tickets.size())
+        return;
+    found_.tickets = std::move(tickets);
+    found_.method = method;
+}
+
+bool Finder::done() const
+{
+    return found_.stopped || (!found_.tickets.empty() && found_.tickets.size() <= target());
+}
+
+std::optional<SearchLimits> Finder::slice(std::uint64_t work, std::uint64_t stepWork)
+{
+    if (done())
+        return std::nullopt;
+    SearchLimits limits;
+    limits.target = target();
+    if (work_ > 0) {
+        if (spent_ >= work_)
+            return std::nullopt;
+        work = std::min(work, work_ - spent_);
+    }
+    // With a clock alone, "all that is left" runs until the deadline.
+    const bool unlimited = work == kAllLeft && work_ == 0;
+    spent_ += unlimited ? 0 : work;
+    limits.steps = unlimited ? 0 : std::max<std::uint64_t>(1, work / stepWork);
+    if (whole_.seconds > 0) {
+        const double left = std::chrono::duration<double>(deadline_ - Clock::now()).count();
+        if (left <= 0)
+            return std::nullopt;
+        limits.seconds = left;
+    }
+    return limits;
+}
+
+bool Finder::tell(const SearchProgress& progress)
+{
+    if (!watch_)
+        return true;
+    FinderProgress told;
+    told.search = progress;
+    told.best = found_.tickets.empty() ? progress.best : std::min(found_.tickets.size(), progress.best);
+    told.seconds = std::chrono::duration<double>(Clock::now() - started_).count();
+    if (whole_.seconds > 0)
+        told.fraction = std::min(1.0, told.seconds / whole_.seconds);
+    if (work_ > 0)
+        told.fraction = std::max(told.fraction, static_cast<double>(spent_) / static_cast<double>(work_));
+    if (!watch_(told))
+        found_.stopped = true;
+    return !found_.stopped;
+}
+
+Tickets Finder::search(const Tickets& start, std::uint64_t work)
+{
+    const auto limits = slice(work, moveWork(shape_));
+    if (!limits)
+        return start;
+    return shrinkWheel(shape_, start, seeds_.next(), *limits,
+                       [this](const SearchProgress& progress) { return tell(progress); });
+}
+
+void Finder::choose(TicketChooser& chooser, std::uint64_t work, const std::string& method)
+{
+    if (const auto limits = slice(work, 1))
+        consider(chooser.run(*limits, [this](const SearchProgress& progress) { return tell(progress); }), method);
+}
+
+// Rounds of searches, each going on from where it ended: a choice among all
+// tickets where they fit in memory, one among the orbits of each turn of a
+// small pool as far as memory goes, and annealing for half of each round;
+// every round doubles the runs. The annealing has its turn early, for the
+// cells it settles quickly.
+void Finder::findCovering()
+{
+    Tickets annealed = greedyCovering(shape_, seeds_.next());
+    consider(annealed, "a greedy choice");
+    struct Chooser {
+        std::unique_ptr<TicketChooser> search;
+        std::string method;
+    };
+    std::vector<Chooser> choosers;
+    std::uint64_t memory = 0;
+    const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
+        const std::uint64_t pairs = columnIncidences(shape_, symmetry);
+        if (!columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
+            return;
+        memory += pairs;
+        choosers.push_back({std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry), std::move(method)});
+    };
+    keep(nullptr, "a choice among all tickets");
+    {
+        // The longer the cycles, the smaller the search: those first, as far
+        // as memory goes; a big pool turns in one cycle only, with or
+        // without one number fixed.
+        std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool
+                                                   ? symmetriesFor(shape_.pool)
+                                                   : std::vector<PoolSymmetry>{{shape_.pool, 1}, {shape_.pool - 1, 1}};
+        std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
+            return columnIncidences(shape_, &a) < columnIncidences(shape_, &b);
+        });
+        for (const PoolSymmetry& symmetry : symmetries)
+            keep(&symmetry, symmetryName(symmetry));
+    }
+    for (std::uint64_t round = kFirstSlice; !done(); round *= 2) {
+        const std::uint64_t before = spent_;
+        for (std::size_t i = 0; i < choosers.size(); ++i) {
+            choose(*choosers[i].search, round, choosers[i].method);
+            if (i == 0) {
+                annealed = search(annealed, round);
+                consider(annealed, "annealing");
+            }
+        }
+        if (choosers.empty() || spent_ - before > 2 * round) {
+            annealed = search(annealed, choosers.empty() ? round : spent_ - before - 2 * round);
+            consider(annealed, "annealing");
+        }
+        if ((work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_))
+            break;
+        if (round == kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
+            findNeighbours();
+    }
+}
+
+void Finder::findNeighbours()
+{
+    const int v = shape_.pool;
+    const int k = shape_.ticket;
+    const int t = shape_.guarantee;
+    if (v < kMostPoolNumbers) {
+        // Each ticket holding the number left out takes the lowest one it lacks instead.
+        Tickets without;
+        for (PoolSet ticket : findOther({v + 1, k, t, t}, kNeighbourShare).tickets) {
+            if (ticket.contains(v)) {
+                ticket.erase(v);
+                int p = 0;
+                while (ticket.contains(p))
+                    ++p;
+                ticket.insert(p);
+            }
+            without.push_back(ticket);
+        }
+        std::sort(without.begin(), without.end());
+        without.erase(std::unique(without.begin(), without.end()), without.end());
+        consider(std::move(without), "a wheel of one number more, that number replaced");
+    }
+    if (v - 1 > k && t > 1 && !done()) {
+        // The T-sets without the last number, and those with it: (T-1)-sets of the rest on K-1 numbers.
+        Tickets with = findOther({v - 1, k, t, t}, kNeighbourShare).tickets;
+        for (PoolSet ticket : findOther({v - 1, k - 1, t - 1, t - 1}, kNeighbourShare / 2).tickets) {
+            ticket.insert(v - 1);
+            with.push_back(ticket);
+        }
+        consider(std::move(with), "a wheel of one number fewer and one of the number added");
+    }
+}
+
+FoundWheel Finder::findOther(const WheelShape& shape, double fraction)
+{
+    Clock::time_point deadline = deadline_;
+    if (whole_.seconds > 0)
+        deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>((deadline_ - Clock::now()) * fraction);
+    const auto work = static_cast<std::uint64_t>(static_cast<double>(work_ - std::min(work_, spent_)) * fraction);
+    WheelBudget whole = whole_;
+    whole.enough = 0; // what is enough for this shape says nothing of another
+    Finder finder(shape, seeds_.next(), work, deadline, watch_, started_, whole);
+    finder.neighbour_ = true;
+    FoundWheel found = finder.run();
+    spent_ += finder.spent_;
+    found_.stopped |= found.stopped;
+    return found;
+}
+
+Tickets Finder::findPart(int size, int drawnInPart, double fraction)
+{
+    if (size <= shape_.ticket)
+        return {PoolSet::firstPositions(size)};
+    return findOther({size, shape_.ticket, shape_.guarantee, std::min(drawnInPart, size)}, fraction).tickets;
+}
+
+// "T if M" for M > T: pigeonhole splits, or when there are none the
+// covering of every T-set, with half the budget; then a search on the
+// M-sets from the best.
+void Finder::findDrawnWheel()
+{
+    const std::vector<PoolSplit> splits = pigeonholeSplits(shape_);
+    const bool searchable = unitCount(shape_) <= kMostSearchUnits;
+    const double share = searchable ? 0.5 : 1.0;
+    bool triedSplit = false;
+    for (std::size_t i = 0; i < splits.size() && !found_.stopped; ++i) {
+        const PoolSplit& split = splits[i];
+        // A split whose parts cannot beat the best wheel so far is not tried.
+        std::uint64_t least = 0;
+        for (int size : split.sizes)
+            if (size >= split.drawnInPart)
+                least += size <= shape_.ticket ? 1
+                                               : wheelLowerBound({size, shape_.ticket, shape_.guarantee,
+                                                                  std::min(split.drawnInPart, size)});
+        if ((!found_.tickets.empty() && least >= found_.tickets.size()) || !splitSearchable(split, shape_.guarantee))
+            continue;
+        triedSplit = true;
+        std::map<int, Tickets> wheelOfSize;
+        for (int size : split.sizes)
+            if (size >= split.drawnInPart && !wheelOfSize.count(size))
+                wheelOfSize[size] = {};
+        // Each split and each of its part sizes takes an equal share of what is left.
+        std::size_t sizesLeft = wheelOfSize.size();
+        for (auto& [size, wheel] : wheelOfSize)
+            wheel = findPart(size, split.drawnInPart,
+                             share / static_cast<double>(splits.size() - i) / static_cast<double>(sizesLeft--));
+        std::vector<Tickets> parts;
+        for (int size : split.sizes)
+            parts.push_back(wheelOfSize[size]);
+        if (!found_.stopped)
+            consider(joinParts(split, parts, shape_.pool, shape_.ticket),
+                     "a split into " + std::to_string(split.parts) + " parts");
+    }
+    if (!triedSplit) {
+        FoundWheel covering = findOther({shape_.pool, shape_.ticket, shape_.guarantee, shape_.guarantee}, share);
+        consider(std::move(covering.tickets), covering.method);
+    }
+    if (searchable && !done() && !found_.tickets.empty()) {
+        const Tickets start = found_.tickets;
+        consider(search(start, kAllLeft), "annealing");
+    }
+}
+
+FoundWheel Finder::run()
+{
+    if (shape_.pool == shape_.ticket)
+        consider({PoolSet::firstPositions(shape_.pool)}, "one ticket");
+    else if (shape_.guarantee == 1)
+        consider(partitionWheel(shape_.pool, shape_.ticket), "every number once");
+    else if (shape_.drawn == shape_.guarantee)
+        findCovering();
+    else
+        findDrawnWheel();
+    return found_;
+}
+
+} // namespace
+
+FoundWheel findWheel(const WheelShape& shape, std::uint64_t seed, const WheelBudget& budget,
+                     const FinderWatch& watch)
+{
+    const auto started = Clock::now();
+    const auto deadline = started + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(budget.seconds));
+    Finder finder(shape, seed, budget.work, deadline, watch, started, budget);
+    FoundWheel found = finder.run();
+    found.verdict = checkWheel(shape, found.tickets, kCheckBudget);
+    return found;
+}
