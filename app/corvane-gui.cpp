@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvane-gui: the control in a window of its own, with menus.
 #include "HostWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks' main: one headless Qt application for the control's figures.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One click into the real control, and the runner as a whole process.
 #include <benchmark/benchmark.h>
 

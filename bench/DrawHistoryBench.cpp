@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a pane of Lotto 6 lines against a history of 49/6 draws, as the
 // window and the runner do it: reading the pane's lines and the history's
 // rows, counting every (line, draw) pair and the result's text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a file written whole costs: a parameter file and a saved report
 // replaced through a temporary file, and the report written in place after a
 // copy (its second hard link). Each write is flushed to the disk, which the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Lotto 6 click into the real control, shown and painted after each
 // click: prompt answered by its default, parameter file, 1000 filtered
 // lines into the Qt pane.

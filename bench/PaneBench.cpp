@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pane's figures with the real Qt pane in a shown, painted top-level
 // window as big as the control's first one, and scripted answers: a big
 // file through Open, U.S. Bet's long lines, and Ctrl+End in them. Each

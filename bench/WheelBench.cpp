@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel sizes against the best known coverings, a cell a benchmark:
 // the size found in at most a minute (a cell ends once it reaches the best
 // known size), the best known size and lower bound beside it, and when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting number lines against a history's draws. With K numbers a line
 // and D a draw, a pair of them shares some m of the first drum and b of the
 // second; the tiers need, over all pairs, how many share exactly (m, b).

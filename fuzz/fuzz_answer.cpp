@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any answer text: Val reads it, and the value survives the print writer,
 // Str and the 16-bit store.
 #include "PrintWriter.h"

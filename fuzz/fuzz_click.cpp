@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any click procedure by name, with fuzzed answers, parameter files and a
 // game file in a scratch directory. The input is split at NUL bytes:
 //   name index, answers (separated by LF), then the bytes of each file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw and history checks on fuzzed pane text, draws and histories. The
 // input is split at its first NUL: the pane's text, then a typed draw and a
 // history both. A history counted through the subset indexes must give

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a game file: the games come out, names stay whole characters.
 // The bytes, decoded as Open decodes them, encode back to the same bytes,
 // and a message quoting them shows no control character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a parameter file of one, two or three values: the reader
 // takes what it can, and what it writes back (15 digits) reads back, writes
 // the same again, and is a file a click may write over.

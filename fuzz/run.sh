@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for SECONDS (default 30).
 # A crash, a sanitizer report or an input slower than its limit fails the
 # run; the input that did it is kept in fuzz-out/.

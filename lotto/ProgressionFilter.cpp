@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressionFilter.h"
 
 bool ProgressionFilter::holdsProgression(const std::int32_t* values) const

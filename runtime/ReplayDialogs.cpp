@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReplayDialogs.h"
 
 ReplayDialogs::ReplayDialogs(const LastReport& report, Dialogs& shown)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian packages from a copy of the tree, checks them with lintian,
 # installs them, embeds the control through the installed -dev package, runs
 # the runner, then purges them and checks that nothing of them is left.

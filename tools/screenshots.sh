@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the real window on a virtual 1280x1024 screen with the openbox window
 # manager, at scale 1 and 2, and writes a picture of the screen after each
 # step: the first window, its File, Edit, Tools and Help menus, Lotto 6 (its

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (only the missing ones) and
 # configures and builds into the given folder. Used by run.sh and test.sh.
 # Usage: tools/setup.sh BUILD_DIR [extra cmake options]

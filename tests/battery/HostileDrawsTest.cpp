@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw and history checks of the runner against input of hostile sizes:
 // each run ends in time, with a result or a message, never an abort.
 #include "RunnerProcess.h"

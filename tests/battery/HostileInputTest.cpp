@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every procedure of the runner against hostile answers, parameter files and
 // game files: each run ends in time, with the runner's exit statuses only.
 #include "ParameterFile.h"

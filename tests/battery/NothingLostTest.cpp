@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner on a full disk, killed or interrupted while it writes, fifty
 // times at once in one folder, with /dev/full as its output and under the
 // German locale: no file the user had is lost or cut, no temporary file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders that several people share, tried as root and as the users alice
 // and bob of a group lotto and carol outside it (made for the test where
 // missing): the runner writes only where the kernel lets it, and a file

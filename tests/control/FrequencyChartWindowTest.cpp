@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrinting.h"
 #include "ButtonTable.h"
 #include "FrequencyChartWindow.h"

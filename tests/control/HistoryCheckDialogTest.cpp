@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ButtonTable.h"
 #include "DialogTesting.h"
 #include "FrequencyChartWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt tests share one application, alive for the whole run and gone
 // before the program's static objects are destroyed.
 #include "QtPrinting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CorvaneGen7.h"
 #include "DialogTesting.h"
 #include "TestSupport.h"

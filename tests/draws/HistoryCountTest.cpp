@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history check's ways of counting must agree pair for pair: the index
 // of the draws' subsets, the index of the lines', and the plain count of
 // every pair with bit masks, on seeded random lines and draws of each game.

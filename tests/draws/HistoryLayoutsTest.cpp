@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Histories as lotteries and their followers publish them, a few rows of
 // each layout written here by hand, checked against lines that hit them.
 #include "DrawHistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BiggestNumbers.h"
 #include "LottoClicks.h"
 #include "LottoGames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LottoOdds.h"
 #include "PrintWriter.h"
 #include "ReportLines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test programs take their locale from the environment, as a host
 // application does, so that the suite can run once more under a locale
 // whose decimal point is "," (the *.GermanLocale entries of CTest).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places the control in a window, clicks Pick 3 and checks the pane.
 #include <CorvaneGen7.h>
 
