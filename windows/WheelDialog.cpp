@@ -54,7 +54,7 @@ WheelDialog::WheelDialog(Mode mode, const WheelRequest& initial, std::string pan
         const char* caption;
         bool all;
         bool most;
-    } takers[] = {{"allNumbers", "All Their Numbers", true, true},
+    } takers[] = {{"allNumbers", "All", true, true},
                   {"mostFrequent", "Most Frequent", false, true},
                   {"leastFrequent", "Least Frequent", false, false}};
     for (const auto& taker : takers) {
@@ -73,7 +73,8 @@ WheelDialog::WheelDialog(Mode mode, const WheelRequest& initial, std::string pan
         form->addRow(QStringLiteral("&Numbers on a ticket (K):"), ticket_);
     form->addRow(QStringLiteral("&Guarantee: a ticket holds (T):"), guarantee_);
     form->addRow(QStringLiteral("...if in the pool are (&M):"), drawn_);
-    form->addRow(QStringLiteral("G&ame (biggest number, + a second drum):"), game_);
+    game_->setToolTip(QStringLiteral("The game's biggest number; a second drum's biggest number after \"+\", and how many it draws"));
+    form->addRow(QStringLiteral("G&ame:"), game_);
     if (mode == Mode::Make)
         form->addRow(QStringLiteral("&Search for at most (seconds):"), seconds_);
     ticket_->setVisible(mode == Mode::Make);
