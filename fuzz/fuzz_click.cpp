@@ -64,11 +64,18 @@ const char* const kFiles[] = {"Lotto5.INI", "Lotto6.INI", "Lotto7.INI", "Power51
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() / ("tessaro7-click-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
+    // The run's own folder, removed when the run ends.
+    static const struct RunFolder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("tessaro7-click-" + std::to_string(::getpid()));
+        RunFolder() { std::filesystem::create_directories(path); }
+        ~RunFolder()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } runFolder;
+    const std::filesystem::path& dir = runFolder.path;
     if (size < 1)
         return 0;
     const std::size_t procedures = kButtons.size() + kPrivateOperations.size();

@@ -13,7 +13,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = "/tmp/tessaro7-fuzz-" + std::to_string(::getpid()) + ".INI";
+    // The run's own file, removed when the run ends.
+    static const struct RunFile {
+        std::string path = "/tmp/tessaro7-fuzz-" + std::to_string(::getpid()) + ".INI";
+        ~RunFile() { ::unlink(path.c_str()); }
+    } runFile;
+    const std::string& path = runFile.path;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     writeFileBytes(path, bytes);
     const std::size_t count = size % 3 + 1;
