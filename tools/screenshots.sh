@@ -4,7 +4,7 @@
 # manager, at scale 1 and 2, and writes a picture of the screen after each
 # step: the first window, its File, Edit, Tools and Help menus, Lotto 6 (its
 # prompt answered), the check window beside the control, the frequency
-# chart, Roulette and U.S. Bet (on a five-game file).
+# chart, the wheel dialog and a wheel, Roulette and U.S. Bet (on a five-game file).
 # Usage: tools/screenshots.sh [FOLDER]   (default: screenshots/)
 # BUILD_DIR names the build folder (default: build).
 set -eu
@@ -116,6 +116,24 @@ for scale in 1 2; do
     xdotool key Escape
     focus "Check Against a Draw"
     xdotool key Escape
+
+    # Tools > Wheel Numbers: twelve numbers, the dialog beside the control,
+    # the search's progress, then (after Cancel, which keeps the smallest
+    # wheel found) the wheel's message over its tickets.
+    focus 'Corvane Generator 7'
+    xdotool key alt+t u
+    focus "Wheel Numbers"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "1-12"
+    shoot "scale$scale-3d-wheel-dialog"
+    xdotool key Return
+    sleep 2
+    shoot "scale$scale-3e-wheel-progress"
+    xdotool key Escape
+    sleep 1
+    focus "Wheel Numbers"
+    shoot "scale$scale-3f-wheel"
+    xdotool key Return
 
     press 12 # Roulette
     shoot "scale$scale-4-roulette"
