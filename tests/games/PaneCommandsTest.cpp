@@ -45,6 +45,18 @@ TEST(OpenClick, LoadsTheFileOrReportsWhyNot)
     }
 }
 
+// The limit is a size a file may have: one of exactly 64 MiB opens whole.
+TEST(OpenClick, OpensAFileOfExactlyTheLimit)
+{
+    TempDirectory dir;
+    writeFile("exact.txt", "");
+    std::filesystem::resize_file("exact.txt", kLargestTextBytes);
+    ScriptedClick click({"exact.txt"});
+    click.run(Open_Click);
+    EXPECT_EQ(click.messages.str(), "");
+    EXPECT_EQ(click.pane.text().size(), kLargestTextBytes);
+}
+
 TEST(EditClick, ReplacesThePaneWithEightHelpLines)
 {
     ScriptedClick click({});
