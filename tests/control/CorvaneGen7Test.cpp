@@ -130,6 +130,13 @@ TEST(CorvaneGen7, TabRunsRowByRowExceptTheThirdRow)
         EXPECT_EQ(face.pixelColor(1, face.height() / 2) == ring, name == std::string("Pick3")) << name;
         EXPECT_NE(face.pixelColor(caption.left() + 1, face.height() / 2), ring) << name;
     }
+    // The pane reached by Tab shows its frame in the same colour; left, it shows none.
+    QWidget* pane = control.findChild<QWidget*>(QStringLiteral("RichTextBox1"));
+    for (const bool focused : {true, false}) {
+        (focused ? pane : button(control, "Pick3"))->setFocus();
+        const QImage frame = pane->grab().toImage();
+        EXPECT_EQ(frame.pixelColor(0, frame.height() / 2) == ring, focused) << focused;
+    }
 }
 
 // Typed text, whether a click then replaced it (undo could still bring it
