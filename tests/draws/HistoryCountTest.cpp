@@ -66,6 +66,7 @@ TEST(HistoryCount, TheSubsetIndexesCountEveryPairAsThePlainCountDoes)
         {"5/12 + 2/5", 5, 12, 2, 5, 5, false, 200, 500},
         {"3/9", 3, 9, 0, 0, 3, false, 50, 40},
         {"Keno: 10 spots, 20 of 80 drawn", 10, 80, 0, 0, 20, false, 100, 200},
+        {"6/20, more draws than the plain count takes at once", 6, 20, 0, 0, 6, true, 40, 5000},
     };
     RandomSource random;
     random.reseed(20260328);
