@@ -120,6 +120,12 @@ private:
     int reports_ = 0;
 };
 
+class StopAtOnce : public WorkMonitor {
+public:
+    bool stopRequested() const override { return true; }
+    void report(double, const std::string&) override {}
+};
+
 } // namespace
 
 TEST(HistoryCount, AStoppedCountKeepsWhatItCountedOfTheLinesOrDrawsItGotTo)
@@ -144,5 +150,11 @@ TEST(HistoryCount, AStoppedCountKeepsWhatItCountedOfTheLinesOrDrawsItGotTo)
             all += count.pairs.at(place);
         EXPECT_EQ(all, static_cast<long long>(count.lines * count.draws));
         EXPECT_LT(count.lines * count.draws, plays.size() * draws.size());
+
+        // Stopped before it began, it counted no pair and names no draw as the best.
+        StopAtOnce stopped;
+        const HistoryCount none = countHistory(plays, draws, layout, scale, stopped, counting);
+        EXPECT_EQ(none.lines * none.draws, 0u);
+        EXPECT_TRUE(none.bestDraws.empty());
     }
 }

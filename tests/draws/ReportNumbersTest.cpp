@@ -64,6 +64,13 @@ TEST(NumberFrequencies, SaysWhatTheLinesWereAndCountsEveryValueOfEachGroup)
               "group,value,count\r\nfirst,1,1\r\nfirst,2,0\r\nfirst,3,1\r\nsecond,1,1\r\n");
 }
 
+// A ticket with a team too many or too few still gives each game its own.
+TEST(GameTeams, TakesEachGamesTeamsFromTicketsOfAnyLength)
+{
+    const std::vector<ReportLine> tickets = {{1, {}, {}, {"GIANTS", "RAMS", "JETS"}}, {2, {}, {}, {"VIKING"}}};
+    EXPECT_EQ(gameTeams("", tickets, 2), (GameTeams{{"GIANTS", "VIKING"}, {"RAMS"}}));
+}
+
 TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
 {
     const std::vector<DrawsCase> cases = {

@@ -15,6 +15,8 @@ TEST(TextEncoding, DecodesEveryFileSoThatItEncodesBackToTheSameBytes)
         {"\x80\x96\x81\xff", "\xe2\x82\xac\xe2\x80\x93\xc2\x81\xc3\xbf", E::Windows1252},
         {"\xc3", "\xc3\x83", E::Windows1252}, // a character cut short
         {"K\xc3\xb6ln \xe2\x82\xac \x96 end", "K\xc3\xb6ln \xe2\x82\xac \xee\xbe\x96 end", E::Utf8WithStrayBytes},
+        // As many stray bytes as characters of two bytes or more: still UTF-8.
+        {"\xc3\xa9 \x96", "\xc3\xa9 \xee\xbe\x96", E::Utf8WithStrayBytes},
         // A stand-in the file itself holds is taken apart, byte by byte.
         {"\xc3\xa9\xee\xbe\x96\xff", "\xc3\xa9\xee\xbf\xae\xee\xbe\xbe\xee\xbe\x96\xee\xbf\xbf", E::Utf8WithStrayBytes},
     };
