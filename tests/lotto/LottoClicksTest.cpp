@@ -73,7 +73,10 @@ TEST(LottoClicks, AskTheRememberedValuesThenWriteThemAndShowTheReportOrSayWhy)
             writeFile(c.fileName, c.before);
         ScriptedClick click(c.answers);
         click.pane.setText("old text\n");
+        click.pane.setVisible(false);
         click.run(c.click);
+        // A report shows the pane; a click that makes none leaves it as it was.
+        EXPECT_EQ(click.pane.visible(), c.report != nullptr);
         std::vector<std::string> dialogs;
         for (const auto& shown : click.dialogs.shown())
             dialogs.push_back("[" + shown.title + "] " + shown.text
