@@ -133,12 +133,12 @@ std::vector<std::string_view> splitLines(std::string_view text)
     return lines;
 }
 
-std::vector<std::string_view> wordsOf(std::string_view line)
+std::vector<std::string_view> wordsOf(std::string_view line, const char* separators)
 {
     std::vector<std::string_view> words;
     std::size_t at = 0;
-    while ((at = line.find_first_not_of(" \t", at)) != std::string_view::npos) {
-        const auto end = std::min(line.find_first_of(" \t", at), line.size());
+    while ((at = line.find_first_not_of(separators, at)) != std::string_view::npos) {
+        const auto end = std::min(line.find_first_of(separators, at), line.size());
         words.push_back(line.substr(at, end - at));
         at = end;
     }

@@ -29,8 +29,8 @@ GameTeams gameTeams(std::string_view text, const std::vector<ReportLine>& ticket
 // The text's lines without their line ends (LF or CR LF), and without the
 // byte-order mark an editor may have put before the first one.
 std::vector<std::string_view> splitLines(std::string_view text);
-// The blank-separated words of a line.
-std::vector<std::string_view> wordsOf(std::string_view line);
+// The blank-separated words of a line (or those between any of `separators`).
+std::vector<std::string_view> wordsOf(std::string_view line, const char* separators = " \t");
 // A whole decimal number of at most nine digits; -1 when the word is not one.
 int wholeNumber(std::string_view word);
 // "1 line", "2 lines".

@@ -10,18 +10,6 @@
 
 namespace {
 
-std::vector<std::string_view> wordsOfPool(std::string_view text)
-{
-    std::vector<std::string_view> words;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(" \t,;", at)) != std::string_view::npos) {
-        const auto end = std::min(text.find_first_of(" \t,;", at), text.size());
-        words.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
-
 std::string quoted(std::string_view word) { return "\"" + std::string(word) + "\""; }
 
 } // namespace
@@ -29,7 +17,7 @@ std::string quoted(std::string_view word) { return "\"" + std::string(word) + "\
 PoolReading readPool(std::string_view text)
 {
     PoolReading reading;
-    const auto words = wordsOfPool(text);
+    const auto words = wordsOf(text, " \t,;");
     if (words.empty()) {
         reading.error = "Give the numbers to wheel, as 1-20 or 3 7 11 19.";
         return reading;
