@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrinting.h"
+#include "DetailsTable.h"
 #include "DialogTesting.h"
 #include "QtDialogs.h"
 #include "QtPane.h"
@@ -24,6 +25,19 @@ struct QtDialogsTest : ::testing::Test {
     QWidget parent;
     QtDialogs dialogs{&parent};
 };
+
+// A tier line fills the three columns; a line of another shape stands
+// across the whole table.
+TEST(DetailsTable, PutsTiersInColumnsAndOtherLinesAcrossTheTable)
+{
+    const auto box = messageWithDetails(nullptr, QStringLiteral("Lotto Odds"), QStringLiteral("text"),
+                                        "6 of 6: 1 combinations, 1 in 13,983,816\nBonus tiers follow");
+    const auto* table = box->findChild<QTableWidget*>(QStringLiteral("details"));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(tableText(table), QStringLiteral("6 of 6|1|1 in 13,983,816\nBonus tiers follow"));
+    EXPECT_EQ(table->columnSpan(0, 0), 1);
+    EXPECT_EQ(table->columnSpan(1, 0), 3);
+}
 
 TEST_F(QtDialogsTest, PromptShowsTitleTextAndDefaultAndCancelGivesEmpty)
 {
