@@ -151,10 +151,10 @@ TEST(HistoryCount, AStoppedCountKeepsWhatItCountedOfTheLinesOrDrawsItGotTo)
         EXPECT_EQ(all, static_cast<long long>(count.lines * count.draws));
         EXPECT_LT(count.lines * count.draws, plays.size() * draws.size());
 
-        // Stopped before it began, it counted no pair and names no draw as the best.
+        // Stopped before it began, it counted no line and names no draw as the best.
         StopAtOnce stopped;
         const HistoryCount none = countHistory(plays, draws, layout, scale, stopped, counting);
-        EXPECT_EQ(none.lines * none.draws, 0u);
+        EXPECT_EQ(none.lines, 0u);
         EXPECT_TRUE(none.bestDraws.empty());
     }
 }

@@ -56,6 +56,12 @@ TEST(HistoryLayouts, ReadsEachPublishedLayoutByItsHeader)
          "best 5 of 6 + bonus: 0 lines\n",
          "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine,DrawNumber\n"
          "18-Feb-2026,4,15,23,30,41,47,12,7,Merlin,3150\n18-Feb-2026,2,9,17,25,38,44,5,3,Arthur,3151\n"},
+        {"a bonus ball may be the biggest number", "   4  15  23  30  41  47\r\n   4  15  23  30  41  59\r\n",
+         reportOf("Pick6", {"59"}),
+         "Draws read: 1\n6 of 6: 1 pair (row 2 on 18-Feb-2026)\n5 of 6 + bonus: 1 pair\nbest 6 of 6: 1 line (line 1)\n"
+         "best 5 of 6 + bonus: 1 line\n",
+         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine,DrawNumber\n"
+         "18-Feb-2026,4,15,23,30,41,47,59,7,Merlin,3150\n"},
         {"U.K. EuroMillions: Lucky Stars, a raffle code", "   3  11  20  27  38    2   7\r\n", euro,
          "Draws read: 1\n5 of 5 + 2 of 2: 1 pair (row 2 on 17-Feb-2026)\nbest 5 of 5 + 2 of 2: 1 line (line 1)\n",
          "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Lucky Star 1,Lucky Star 2,UK Millionaire Maker,DrawNumber\n"
