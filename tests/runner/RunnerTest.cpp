@@ -128,6 +128,9 @@ TEST(Runner, CsvAndReadFailuresEndWithTheirOwnStatus)
     EXPECT_EQ(noLines.status, 1);
     EXPECT_EQ(noLines.out, "");
     EXPECT_EQ(noLines.err, "corvane: --csv: The pane holds no lines to check.\n");
+    const RunResult noCounts = run({"--frequencies", "Edit"});
+    EXPECT_EQ(noCounts.status, 1);
+    EXPECT_EQ(noCounts.err, "corvane: --frequencies: The pane holds no lines to check.\n");
     const RunResult missing = run({"--check-history", "none.csv", "Pick3"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "corvane: cannot read none.csv: " + std::string(std::strerror(ENOENT)) + "\n");
