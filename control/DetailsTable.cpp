@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -54,18 +55,13 @@ std::vector<std::vector<std::string>> detailCells(const std::string& details)
     return rows;
 }
 
-std::unique_ptr<QDialog> messageWithDetails(QWidget* parent, const QString& title, const QString& text,
-                                            const std::string& details)
-{
-    auto box = std::make_unique<QDialog>(parent);
-    box->setObjectName(QStringLiteral("MessageWithDetails"));
-    box->setWindowTitle(title);
-    auto* label = new QLabel(text, box.get());
-    label->setObjectName(QStringLiteral("text"));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+namespace {
 
-    const auto rows = detailCells(details);
-    auto* table = new QTableWidget(static_cast<int>(rows.size()), 3, box.get());
+// The tiers as a table as wide as its columns and as tall as its rows, but
+// for a table that would fill more than half the screen, which then scrolls.
+QWidget* tierTable(const std::vector<std::vector<std::string>>& rows, QWidget* box, int screenHeight)
+{
+    auto* table = new QTableWidget(static_cast<int>(rows.size()), 3, box);
     table->setObjectName(QStringLiteral("details"));
     table->setHorizontalHeaderLabels({QStringLiteral("Tier"), QStringLiteral("Combinations"), QStringLiteral("Odds")});
     table->verticalHeader()->hide();
@@ -84,25 +80,59 @@ std::unique_ptr<QDialog> messageWithDetails(QWidget* parent, const QString& titl
     }
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
-    // As wide as its columns and as tall as its rows, but for a table that
-    // would fill more than half the screen, which then scrolls.
     const int frame = 2 * table->frameWidth();
     const int rowHeight = table->rowCount() > 0 ? table->rowHeight(0) : 1;
-    const int screenHeight = (parent ? parent->screen() : box->screen())->availableGeometry().height();
     const int rowsShown = std::min(table->rowCount(), std::max(4, screenHeight / 2 / rowHeight));
     int width = frame + table->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < 3; ++column)
         width += table->columnWidth(column);
-    const int height = frame + table->horizontalHeader()->height()
-        + rowsShown * rowHeight;
+    const int height = frame + table->horizontalHeader()->height() + rowsShown * rowHeight;
     table->setMinimumSize(width, height);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return table;
+}
+
+// Details that hold no tier (a wheel's chances) as their own lines, each
+// whole, scrolling past half the screen's height.
+QWidget* detailLines(const std::string& details, QWidget* box, int screenHeight)
+{
+    auto* text = new QPlainTextEdit(q(details), box);
+    text->setObjectName(QStringLiteral("details"));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const QFontMetrics metrics(text->font());
+    int widest = 0;
+    for (const QString& line : q(details).split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int lineHeight = metrics.lineSpacing();
+    const int lines = std::min(text->document()->blockCount(), std::max(4, screenHeight / 2 / lineHeight));
+    const int frame = 2 * (text->frameWidth() + static_cast<int>(text->document()->documentMargin()));
+    text->setMinimumSize(widest + frame + text->verticalScrollBar()->sizeHint().width(), lines * lineHeight + frame);
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<QDialog> messageWithDetails(QWidget* parent, const QString& title, const QString& text,
+                                            const std::string& details)
+{
+    auto box = std::make_unique<QDialog>(parent);
+    box->setObjectName(QStringLiteral("MessageWithDetails"));
+    box->setWindowTitle(title);
+    auto* label = new QLabel(text, box.get());
+    label->setObjectName(QStringLiteral("text"));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    const auto rows = detailCells(details);
+    const int screenHeight = (parent ? parent->screen() : box->screen())->availableGeometry().height();
+    const bool tiers = std::any_of(rows.begin(), rows.end(), [](const auto& cells) { return cells.size() == 3; });
+    QWidget* shown = tiers ? tierTable(rows, box.get(), screenHeight) : detailLines(details, box.get(), screenHeight);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
     QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
     auto* layout = new QVBoxLayout(box.get());
     layout->addWidget(label);
-    layout->addWidget(table, 1);
+    layout->addWidget(shown, 1);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     return box;

@@ -15,6 +15,7 @@ class QWidget;
 std::vector<std::vector<std::string>> detailCells(const std::string& details);
 
 // A message box whose details stand below its text as a table with the
-// columns Tier, Combinations and Odds, every row whole on one line.
+// columns Tier, Combinations and Odds, every row whole on one line; details
+// without a tier line stand as their own lines of text.
 std::unique_ptr<QDialog> messageWithDetails(QWidget* parent, const QString& title, const QString& text,
                                             const std::string& details);

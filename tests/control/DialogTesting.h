@@ -80,7 +80,9 @@ struct Answering {
                 box->accept();
             } else if (modal && modal->objectName() == QLatin1String("MessageWithDetails")) {
                 shown << modal->windowTitle() + ": " + modal->findChild<QLabel*>(QStringLiteral("text"))->text();
-                details << tableText(modal->findChild<QTableWidget*>(QStringLiteral("details")));
+                const auto* lines = modal->findChild<QPlainTextEdit*>(QStringLiteral("details"));
+                details << (lines ? lines->toPlainText()
+                                  : tableText(modal->findChild<QTableWidget*>(QStringLiteral("details"))));
                 qobject_cast<QDialog*>(modal)->accept();
             }
         });

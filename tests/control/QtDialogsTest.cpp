@@ -37,6 +37,17 @@ TEST(DetailsTable, PutsTiersInColumnsAndOtherLinesAcrossTheTable)
     EXPECT_EQ(tableText(table), QStringLiteral("6 of 6|1|1 in 13,983,816\nBonus tiers follow"));
     EXPECT_EQ(table->columnSpan(0, 0), 1);
     EXPECT_EQ(table->columnSpan(1, 0), 3);
+
+    // A wheel's chances hold no tier: they stand as their own lines, each whole.
+    const std::string chances = "Game: 6 of 49\nPer prize: the chance that a ticket wins it, with these tickets and "
+                                "with as many random ones; the winning tickets expected\n6 of 6: 1.073E-06, 1.073E-06";
+    const auto wheel = messageWithDetails(nullptr, QStringLiteral("Wheel Numbers"), QStringLiteral("text"), chances);
+    EXPECT_EQ(wheel->findChild<QTableWidget*>(QStringLiteral("details")), nullptr);
+    const auto* lines = wheel->findChild<QPlainTextEdit*>(QStringLiteral("details"));
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->toPlainText().toStdString(), chances);
+    const QString longest = lines->toPlainText().section(QLatin1Char('\n'), 1, 1);
+    EXPECT_GT(lines->minimumWidth(), QFontMetrics(lines->font()).horizontalAdvance(longest));
 }
 
 TEST_F(QtDialogsTest, PromptShowsTitleTextAndDefaultAndCancelGivesEmpty)
