@@ -122,8 +122,8 @@ TEST(DrawCheck, ReadsDrawsAsPastedAndRefusesOnesThatDoNotFitTheLines)
         {"one game", "HEADS\r\nTAILS\r\n", reportOf("USBet", {"1", "GAMES.1"}),
          "The draw names 2 teams where 1 game is played.\n", "Heads, Tails"},
         {"more tiers than the odds box shows: those that hold nothing left out",
-         thirty + "\r\n" + half + "\r\n", std::nullopt,
-         "Draw:" + thirty + "\n30 of 30: 1 line (line 1)\n15 of 30: 1 line\n29 other tiers: 0 lines\n", thirty},
+         thirty + "\r\n" + half + "\r\n" + thirty + "\r\n", std::nullopt,
+         "Draw:" + thirty + "\n30 of 30: 2 lines (lines 1, 3)\n15 of 30: 1 line\n29 other tiers: 0 lines\n", thirty},
     };
     for (const DrawsCase& c : cases)
         EXPECT_EQ(joined(checkDraw(c.text, c.against, given(c.report)).lines()), c.expected) << c.what;

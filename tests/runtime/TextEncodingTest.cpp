@@ -28,7 +28,9 @@ TEST(TextEncoding, DecodesEveryFileSoThatItEncodesBackToTheSameBytes)
         EXPECT_EQ(encodeText(decoded.text, decoded.encoding).bytes, bytes);
     }
     EXPECT_FALSE(isValidUtf8("\xc0\xaf"));     // overlong
-    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80")); // surrogate
+    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80")); // the first surrogate
+    EXPECT_FALSE(isValidUtf8("\xed\xbf\xbf")); // the last one
+    EXPECT_TRUE(isValidUtf8("\xed\x9f\xbf"));  // the character before them
 }
 
 TEST(TextEncoding, MessagesShowControlCharactersAndStrayBytesEscaped)
