@@ -80,6 +80,17 @@ TEST(ProbabilityCalculators, ShowTheReportInThePaneFontAndRememberTheAnswersOrEn
         EXPECT_EQ(click.dialogs.shown()[0].text, "Enter the 1st element n of probability p=n/N: n must be LESS "
                                                   "THAN N - the 2nd element.For example: 1/2 (coin tossing).");
     }
+    // With no file yet, the questions offer 6 of 49 in 50 trials.
+    for (const ClickProcedure calculator : {FFGCalculator, BSDCalculator}) {
+        TempDirectory directory;
+        ScriptedClick click({});
+        click.run(calculator);
+        std::string defaults;
+        for (const auto& shown : click.dialogs.shown())
+            defaults += shown.defaultText + "|";
+        EXPECT_EQ(defaults, " 6| 49| 50|"); // as Str writes them
+        EXPECT_EQ(click.pane.text(), calculator == FFGCalculator ? ffgReport(6, 49, 50) : bsdReport(6, 49, 50));
+    }
     // With no file yet, a click that ends at its first question writes none.
     TempDirectory directory;
     EXPECT_EQ(introductionOf(BSDCalculator).substr(0, 53), "This option applies the Binomial Standard Deviation.\n");
