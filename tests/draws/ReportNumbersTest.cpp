@@ -69,6 +69,10 @@ TEST(GameTeams, TakesEachGamesTeamsFromTicketsOfAnyLength)
 {
     const std::vector<ReportLine> tickets = {{1, {}, {}, {"GIANTS", "RAMS", "JETS"}}, {2, {}, {}, {"VIKING"}}};
     EXPECT_EQ(gameTeams("", tickets, 2), (GameTeams{{"GIANTS", "VIKING"}, {"RAMS"}}));
+    // The tally below the dashes names a team no ticket picked, with its count;
+    // a cell without a count (an edited tally) names none.
+    const std::string tally = "-----------------\r\nNEW YO    49ERS 48 \r\nVIKING 46 RAMS \r\n";
+    EXPECT_EQ(gameTeams(tally, {}, 2), (GameTeams{{"VIKING"}, {"49ERS"}}));
 }
 
 TEST(ReportCsv, WritesOneRowPerLineUnderItsHeader)
