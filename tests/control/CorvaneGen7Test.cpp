@@ -128,6 +128,7 @@ TEST(CorvaneGen7, TabRunsRowByRowExceptTheThirdRow)
         const QRect caption = control.style()->subElementRect(QStyle::SE_PushButtonContents, &option);
         const QImage face = button(control, name)->grab().toImage();
         EXPECT_EQ(face.pixelColor(1, face.height() / 2) == ring, name == std::string("Pick3")) << name;
+        EXPECT_EQ(face.pixelColor(face.width() - 2, face.height() / 2) == ring, name == std::string("Pick3")) << name;
         EXPECT_NE(face.pixelColor(caption.left() + 1, face.height() / 2), ring) << name;
     }
     // The pane reached by Tab shows its frame in the same colour; left, it shows none.

@@ -31,12 +31,15 @@ struct QtDialogsTest : ::testing::Test {
 TEST(DetailsTable, PutsTiersInColumnsAndOtherLinesAcrossTheTable)
 {
     const auto box = messageWithDetails(nullptr, QStringLiteral("Lotto Odds"), QStringLiteral("text"),
-                                        "6 of 6: 1 combinations, 1 in 13,983,816\nBonus tiers follow");
+                                        "6 of 6: 1 combinations, 1 in 13,983,816\nBonus tiers follow\n"
+                                        "A note, not a tier: 3 combinations");
     const auto* table = box->findChild<QTableWidget*>(QStringLiteral("details"));
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(tableText(table), QStringLiteral("6 of 6|1|1 in 13,983,816\nBonus tiers follow"));
+    EXPECT_EQ(tableText(table),
+              QStringLiteral("6 of 6|1|1 in 13,983,816\nBonus tiers follow\nA note, not a tier: 3 combinations"));
     EXPECT_EQ(table->columnSpan(0, 0), 1);
     EXPECT_EQ(table->columnSpan(1, 0), 3);
+    EXPECT_EQ(table->columnSpan(2, 0), 3); // its comma stands before its colon
 
     // A wheel's chances hold no tier: they stand as their own lines, each whole.
     const std::string chances = "Game: 6 of 49\nPer prize: the chance that a ticket wins it, with these tickets and "
