@@ -47,6 +47,10 @@ TEST(PrizeTiers, ListsTheTwentyOneBestTiersOfLongLines)
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines.front().rfind("30 of 30: 1 combination, 1 in 10,806,203,193,887,057,", 0), 0u);
     EXPECT_EQ(lines.back().rfind("10 of 30: ", 0), 0u);
+    // Two drums: 11 times 2 tiers, the best 21 of them.
+    const auto two = linesOf(euroOddsDetails({{80, 10}, {12, 1}}));
+    ASSERT_EQ(two.size(), 21u);
+    EXPECT_EQ(two.back().rfind("0 of 10 + 1 of 1: ", 0), 0u) << two.back();
 }
 
 TEST(PrizeTiers, ValuesThatMakeNoGameGiveOneLine)
