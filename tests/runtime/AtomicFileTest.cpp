@@ -48,6 +48,28 @@ TEST(WriteFileBytes, TheNewFileKeepsOwnerGroupModeAclAndAttributes)
 // A rename would replace a link with a file, or part two names of one file:
 // these are written in place, and the copy made first is gone after. A link
 // to no file makes the file it names.
+// Another program that puts a file of its own in the name's place while the
+// old one is being read makes the writer start over on that file: the new
+// text takes its mode, not the mode of the file first opened.
+TEST(WriteFileBytes, AFileSwappedInMeanwhileIsTheOneReplaced)
+{
+    TempDirectory dir;
+    writeFile("notes.txt", "old");
+    ASSERT_EQ(::chmod("notes.txt", 0644), 0);
+    writeFile("theirs.txt", "theirs");
+    ASSERT_EQ(::chmod("theirs.txt", 0600), 0);
+    int checks = 0;
+    const auto swapOnce = [&checks](const std::string&) -> std::optional<std::string> {
+        if (checks++ == 0)
+            ::rename("theirs.txt", "notes.txt");
+        return std::nullopt;
+    };
+    ASSERT_TRUE(writeFileBytes("notes.txt", "new text", swapOnce).ok);
+    EXPECT_EQ(checks, 2);
+    EXPECT_EQ(readFile("notes.txt"), "new text");
+    EXPECT_EQ(statOf("notes.txt").st_mode & 07777, 0600u);
+}
+
 TEST(WriteFileBytes, ALinkOrASecondNameIsWrittenInPlace)
 {
     // the name written, a link's target (a second hard link when empty), the folder after
