@@ -97,7 +97,17 @@ TEST(DrawCheck, ReadsDrawsAsPastedAndRefusesOnesThatDoNotFitTheLines)
         thirty += " " + std::to_string(n);
         half += " " + std::to_string(n <= 15 ? n : n + 25);
     }
+    std::string twenty;
+    std::string noneBelow;
+    for (int n = 62; n <= 81; ++n)
+        twenty += " " + std::to_string(n);
+    for (int right = 19; right >= 0; --right)
+        noneBelow += std::to_string(right) + " of 20: 0 lines\n";
     const std::vector<DrawsCase> cases = {
+        // Keno spots are fewer than the 20 numbers drawn: lines of 20 are no
+        // Keno lines, and their numbers run past 80.
+        {"lines of twenty numbers read by their shape", twenty + "\r\n", std::nullopt,
+         "Draw:" + twenty + "\n20 of 20: 1 line (line 1)\n" + noneBelow, twenty},
         {"a pasted line end, tab and no-break spaces", kLotto6, std::nullopt,
          "Draw: 3 11 19 27 38 45\n6 of 6: 1 line (line 1)\n5 of 6: 1 line\n4 of 6: 1 line\n3 of 6: 0 lines\n"
          "2 of 6: 0 lines\n1 of 6: 0 lines\n0 of 6: 1 line\n",
