@@ -93,8 +93,9 @@ QWidget* tierTable(const std::vector<std::vector<std::string>>& rows, QWidget* b
 }
 
 // Details that hold no tier (a wheel's chances) as their own lines, each
-// whole, scrolling past half the screen's height.
-QWidget* detailLines(const std::string& details, QWidget* box, int screenHeight)
+// whole, scrolling past half the screen's height or three quarters of its
+// width.
+QWidget* detailLines(const std::string& details, QWidget* box, const QSize& screen)
 {
     auto* text = new QPlainTextEdit(q(details), box);
     text->setObjectName(QStringLiteral("details"));
@@ -105,9 +106,12 @@ QWidget* detailLines(const std::string& details, QWidget* box, int screenHeight)
     for (const QString& line : q(details).split(QLatin1Char('\n')))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const int lineHeight = metrics.lineSpacing();
-    const int lines = std::min(text->document()->blockCount(), std::max(4, screenHeight / 2 / lineHeight));
+    const int lines = std::min(text->document()->blockCount(), std::max(4, screen.height() / 2 / lineHeight));
     const int frame = 2 * (text->frameWidth() + static_cast<int>(text->document()->documentMargin()));
-    text->setMinimumSize(widest + frame + text->verticalScrollBar()->sizeHint().width(), lines * lineHeight + frame);
+    const int bar = text->verticalScrollBar()->sizeHint().width();
+    const int width = widest + frame + bar;
+    const int widthShown = std::min(width, screen.width() * 3 / 4);
+    text->setMinimumSize(widthShown, lines * lineHeight + frame + (widthShown < width ? bar : 0));
     return text;
 }
 
@@ -122,11 +126,13 @@ std::unique_ptr<QDialog> messageWithDetails(QWidget* parent, const QString& titl
     auto* label = new QLabel(text, box.get());
     label->setObjectName(QStringLiteral("text"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A wheel's message has long lines: they wrap rather than widen the box past the screen.
+    label->setWordWrap(true);
 
     const auto rows = detailCells(details);
-    const int screenHeight = (parent ? parent->screen() : box->screen())->availableGeometry().height();
+    const QSize screen = (parent ? parent->screen() : box->screen())->availableGeometry().size();
     const bool tiers = std::any_of(rows.begin(), rows.end(), [](const auto& cells) { return cells.size() == 3; });
-    QWidget* shown = tiers ? tierTable(rows, box.get(), screenHeight) : detailLines(details, box.get(), screenHeight);
+    QWidget* shown = tiers ? tierTable(rows, box.get(), screen.height()) : detailLines(details, box.get(), screen);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
     QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);

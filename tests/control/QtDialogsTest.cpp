@@ -42,8 +42,7 @@ TEST(DetailsTable, PutsTiersInColumnsAndOtherLinesAcrossTheTable)
     EXPECT_EQ(table->columnSpan(2, 0), 3); // its comma stands before its colon
 
     // A wheel's chances hold no tier: they stand as their own lines, each whole.
-    const std::string chances = "Game: 6 of 49\nPer prize: the chance that a ticket wins it, with these tickets and "
-                                "with as many random ones; the winning tickets expected\n6 of 6: 1.073E-06, 1.073E-06";
+    const std::string chances = "Game: 6 of 49\nPer prize: the chance that a ticket wins it\n6 of 6: 1.073E-06, 1.073E-06";
     const auto wheel = messageWithDetails(nullptr, QStringLiteral("Wheel Numbers"), QStringLiteral("text"), chances);
     EXPECT_EQ(wheel->findChild<QTableWidget*>(QStringLiteral("details")), nullptr);
     const auto* lines = wheel->findChild<QPlainTextEdit*>(QStringLiteral("details"));
@@ -51,6 +50,14 @@ TEST(DetailsTable, PutsTiersInColumnsAndOtherLinesAcrossTheTable)
     EXPECT_EQ(lines->toPlainText().toStdString(), chances);
     const QString longest = lines->toPlainText().section(QLatin1Char('\n'), 1, 1);
     EXPECT_GT(lines->minimumWidth(), QFontMetrics(lines->font()).horizontalAdvance(longest));
+
+    // Lines wider than the screen scroll, and the box still fits the screen.
+    std::string wide;
+    for (int word = 0; word < 500; ++word)
+        wide += "chance ";
+    const auto tooWide = messageWithDetails(nullptr, QStringLiteral("Wheel Numbers"), QString::fromStdString(wide), wide);
+    const QSize screen = tooWide->screen()->availableGeometry().size();
+    EXPECT_LE(tooWide->minimumSizeHint().width(), screen.width());
 }
 
 TEST_F(QtDialogsTest, PromptShowsTitleTextAndDefaultAndCancelGivesEmpty)
