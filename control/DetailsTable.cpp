@@ -93,8 +93,8 @@ QWidget* tierTable(const std::vector<std::vector<std::string>>& rows, QWidget* b
 }
 
 // Details that hold no tier (a wheel's chances) as their own lines, each
-// whole, scrolling past half the screen's height or three quarters of its
-// width.
+// whole, scrolling past a third of the screen's height (the message above
+// is long too) or three quarters of its width.
 QWidget* detailLines(const std::string& details, QWidget* box, const QSize& screen)
 {
     auto* text = new QPlainTextEdit(q(details), box);
@@ -106,7 +106,7 @@ QWidget* detailLines(const std::string& details, QWidget* box, const QSize& scre
     for (const QString& line : q(details).split(QLatin1Char('\n')))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const int lineHeight = metrics.lineSpacing();
-    const int lines = std::min(text->document()->blockCount(), std::max(4, screen.height() / 2 / lineHeight));
+    const int lines = std::min(text->document()->blockCount(), std::max(4, screen.height() / 3 / lineHeight));
     const int frame = 2 * (text->frameWidth() + static_cast<int>(text->document()->documentMargin()));
     const int bar = text->verticalScrollBar()->sizeHint().width();
     const int width = widest + frame + bar;
