@@ -117,6 +117,8 @@ private:
     };
     SetAside setAside() const;
     void show(SetAside text);
+    // Shows the last text of `from`, setting the shown one aside on `to`.
+    void stepBetween(std::vector<SetAside>& from, std::vector<SetAside>& to);
     // Inserts with a progress dialog once it takes long; false when cancelled.
     bool insertShowingProgress(long position, const std::string& text, int style);
     void dropCancelledText(long start, const std::string& replaced);

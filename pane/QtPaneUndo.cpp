@@ -42,13 +42,7 @@ void QtPane::undo()
         editor_->QsciScintilla::undo();
         return;
     }
-    if (back_.empty())
-        return;
-    // A help text is no step of its own: redo skips it as undo did.
-    if (worthKeeping_)
-        forward_.push_back(setAside());
-    show(std::move(back_.back()));
-    back_.pop_back();
+    stepBetween(back_, forward_);
 }
 
 void QtPane::redo()
@@ -57,12 +51,18 @@ void QtPane::redo()
         editor_->QsciScintilla::redo();
         return;
     }
-    if (forward_.empty())
+    stepBetween(forward_, back_);
+}
+
+void QtPane::stepBetween(std::vector<SetAside>& from, std::vector<SetAside>& to)
+{
+    if (from.empty())
         return;
+    // A help text is no step of its own: redo skips it as undo did.
     if (worthKeeping_)
-        back_.push_back(setAside());
-    show(std::move(forward_.back()));
-    forward_.pop_back();
+        to.push_back(setAside());
+    show(std::move(from.back()));
+    from.pop_back();
 }
 
 void QtPane::emptyForCommand()
