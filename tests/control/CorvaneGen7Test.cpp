@@ -95,6 +95,29 @@ TEST(CorvaneGen7, StartsWithTheBannerTheWelcomeAndTheTablesButtonsAndOnlyThePane
     }
 }
 
+// With a large font the control asks for just the room of 53 columns
+// beside the vertical bar, with the design's margins: a pixel less and
+// a column would not fit.
+TEST(CorvaneGen7, WithALargeFontTheSizeHintIsTheLeastThatShowsAScreenOfColumns)
+{
+    CorvaneGen7 control;
+    QWidget* edit = pane(control);
+    QFont large = edit->font();
+    large.setPointSizeF(large.pointSizeF() * 3);
+    edit->setFont(large);
+    const int advance = QFontMetrics(large).horizontalAdvance(QLatin1Char('0'));
+    // The text keeps this inset from the frame.
+    constexpr int kTextInset = 8;
+    const QSize hint = control.sizeHint();
+    ASSERT_GT(hint.width(), control.minimumWidth());
+    control.resize(hint);
+    control.show();
+    QTest::keyClick(button(control, "Pick3"), Qt::Key_Enter);
+    ASSERT_TRUE(pane(control)->verticalScrollBar()->isVisible());
+    EXPECT_EQ(pane(control)->viewport()->width(), 53 * advance + kTextInset);
+    EXPECT_EQ(control.width() - pane(control)->geometry().right() - 1, pane(control)->x());
+}
+
 // Shift+Tab from the pane goes back to the last button; Ctrl+Tab types a tab.
 TEST(CorvaneGen7, TabRunsRowByRowExceptTheThirdRow)
 {
