@@ -10,7 +10,9 @@
 
 #include <cstdlib>
 #include <tuple>
+#include <cstdint>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -120,4 +122,26 @@ TEST_F(SharedFolders, AFileKeepsItsOwnerGroupModeAndAclWhoeverWritesIt)
     EXPECT_EQ(folderEntries("team"), (std::vector<std::string>{"Lotto5.INI", "Lotto5.copy", "Lotto6.INI", "notes.txt"}));
     EXPECT_TRUE(shell("carol", "cat " + (dir.path() / "team/notes.txt").string()));
     EXPECT_TRUE(shell("alice", "cat " + (dir.path() / "team/Lotto6.INI").string()));
+}
+
+// A file capability only root may give: its owner may read it but not set
+// it on a new copy, so the file is written where it is, never swapped for
+// a copy without it.
+TEST_F(SharedFolders, AFileWhoseAttributesCannotBeCopiedIsWrittenInPlace)
+{
+    ASSERT_TRUE(shell("", "mkdir alice && echo notes > alice/notes.txt && chown -R alice: alice"));
+    const std::filesystem::path file = dir.path() / "alice/notes.txt";
+    // A capability set, version 2: CAP_NET_RAW permitted.
+    const std::uint32_t capability[5] = {0x02000000, 1u << 13, 0, 0, 0};
+    if (::setxattr(file.c_str(), "security.capability", capability, sizeof capability, 0) != 0)
+        GTEST_SKIP() << "this file system keeps no file capabilities";
+    const struct stat before = statOf(file);
+    const Outcome outcome = runCorvane(dir.path() / "alice", {"Save", "notes.txt"}, {as("alice"), RUN_SECONDS});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    const struct stat after = statOf(file);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(std::tie(after.st_uid, after.st_mode), std::tie(before.st_uid, before.st_mode));
+    EXPECT_EQ(readFile(file).substr(0, 4), " \xe2\x80\xa2");
+    EXPECT_EQ(folderEntries(dir.path() / "alice"), std::vector<std::string>{"notes.txt"});
 }
