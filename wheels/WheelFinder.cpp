@@ -22,6 +22,9 @@ using Clock = std::chrono::steady_clock;
 
 // The work of each method's first run; every round doubles it.
 constexpr std::uint64_t kFirstSlice = 20'000'000;
+// Each round the better half of the choices goes on, down to this many:
+// the turn that suits a pool shows it early, and then takes the time.
+constexpr std::size_t kFewestChoosers = 3;
 // Pools up to this size are searched among the wheels of every turn;
 // beyond it, of two.
 constexpr int kMostSymmetricPool = 32;
@@ -62,7 +65,8 @@ private:
     // The limits of a search run of `work`, or none when nothing is left.
     std::optional<SearchLimits> slice(std::uint64_t work, std::uint64_t stepWork);
     Tickets search(const Tickets& start, std::uint64_t work);
-    void choose(TicketChooser& chooser, std::uint64_t work, const std::string& method);
+    // The size of the wheel the chooser has found, 0 for none.
+    std::size_t choose(TicketChooser& chooser, std::uint64_t work, const std::string& method);
     void findCovering();
     void findDrawnWheel();
     Tickets findPart(int size, int drawnInPart, double fraction);
@@ -155,24 +159,36 @@ Tickets Finder::search(const Tickets& start, std::uint64_t work)
                        [this](const SearchProgress& progress) { return tell(progress); });
 }
 
-void Finder::choose(TicketChooser& chooser, std::uint64_t work, const std::string& method)
+std::size_t Finder::choose(TicketChooser& chooser, std::uint64_t work, const std::string& method)
 {
-    if (const auto limits = slice(work, 1))
-        consider(chooser.run(*limits, [this](const SearchProgress& progress) { return tell(progress); }), method);
+    const auto limits = slice(work, 1);
+    if (!limits)
+        return 0;
+    Tickets tickets = chooser.run(*limits, [this](const SearchProgress& progress) { return tell(progress); });
+    const std::size_t size = tickets.size();
+    consider(std::move(tickets), method);
+    return size;
 }
 
 // Rounds of searches, each going on from where it ended: a choice among all
 // tickets where they fit in memory, one among the orbits of each turn of a
 // small pool as far as memory goes, and annealing for half of each round;
-// every round doubles the runs. The annealing has its turn early, for the
+// every round doubles the runs and drops the choices that have found the
+// larger wheels, down to a few. The annealing has its turn early, for the
 // cells it settles quickly.
 void Finder::findCovering()
 {
     Tickets annealed = greedyCovering(shape_, seeds_.next());
     consider(annealed, "a greedy choice");
+    // A choice, the smallest wheel it has found, and the size its last run
+    // ended at: a run that has not got below it is stuck, and starts again
+    // from a greedy choice of its own.
     struct Chooser {
         std::unique_ptr<TicketChooser> search;
+        std::optional<PoolSymmetry> symmetry;
         std::string method;
+        std::size_t best = ~std::size_t{0};
+        std::size_t last = ~std::size_t{0};
     };
     std::vector<Chooser> choosers;
     std::uint64_t memory = 0;
@@ -181,7 +197,8 @@ void Finder::findCovering()
         if (!columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
             return;
         memory += pairs;
-        choosers.push_back({std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry), std::move(method)});
+        choosers.push_back({std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry),
+                            symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt, std::move(method)});
     };
     keep(nullptr, "a choice among all tickets");
     {
@@ -200,7 +217,18 @@ void Finder::findCovering()
     for (std::uint64_t round = kFirstSlice; !done(); round *= 2) {
         const std::uint64_t before = spent_;
         for (std::size_t i = 0; i < choosers.size(); ++i) {
-            choose(*choosers[i].search, round, choosers[i].method);
+            Chooser& chooser = choosers[i];
+            if (!chooser.search)
+                chooser.search = std::make_unique<TicketChooser>(shape_, seeds_.next(),
+                                                                 chooser.symmetry ? &*chooser.symmetry : nullptr);
+            const std::size_t size = choose(*chooser.search, round, chooser.method);
+            if (size == 0)
+                continue;
+            chooser.best = std::min(chooser.best, size);
+            const bool stuck = size >= chooser.last;
+            chooser.last = stuck ? ~std::size_t{0} : size;
+            if (stuck)
+                chooser.search.reset();
             if (i == 0) {
                 annealed = search(annealed, round);
                 consider(annealed, "annealing");
@@ -212,8 +240,14 @@ void Finder::findCovering()
         }
         if ((work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_))
             break;
-        if (round == kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
+        // The neighbours' wheels come once the pool's own searches have had a few rounds.
+        if (round == 4 * kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
             findNeighbours();
+        if (choosers.size() > kFewestChoosers) {
+            std::stable_sort(choosers.begin(), choosers.end(),
+                             [](const Chooser& a, const Chooser& b) { return a.best < b.best; });
+            choosers.resize(std::max(kFewestChoosers, (choosers.size() + 1) / 2));
+        }
     }
 }
 
