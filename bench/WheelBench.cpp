@@ -76,6 +76,7 @@ void wheelCell(benchmark::State& state, Record record, WheelBudget budget)
                                     / static_cast<double>(record.best);
     state.counters["reached_s"] = reached;
     state.counters["proven"] = found.verdict.kind == WheelVerdict::Kind::Proven ? 1 : 0;
+    state.SetLabel(found.method);
 }
 
 // The whole table with the clock's minute, or a few cells on a fixed budget.
