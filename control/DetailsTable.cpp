@@ -141,5 +141,12 @@ std::unique_ptr<QDialog> messageWithDetails(QWidget* parent, const QString& titl
     layout->addWidget(shown, 1);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // A window sized by Qt takes its height for a wrapped label at a width
+    // it then narrows for the screen: the box takes its width here, and the
+    // label the height of its lines at that width.
+    const QMargins margins = layout->contentsMargins();
+    const int width = std::clamp(box->sizeHint().width(), box->minimumSizeHint().width(), screen.width());
+    label->setMinimumHeight(label->heightForWidth(width - margins.left() - margins.right()));
+    box->resize(width, box->sizeHint().height());
     return box;
 }

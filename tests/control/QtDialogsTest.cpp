@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QSizeGrip>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,30 @@ TEST(DetailsTable, PutsTiersInColumnsAndOtherLinesAcrossTheTable)
     const auto tooWide = messageWithDetails(nullptr, QStringLiteral("Wheel Numbers"), QString::fromStdString(wide), wide);
     const QSize screen = tooWide->screen()->availableGeometry().size();
     EXPECT_LE(tooWide->minimumSizeHint().width(), screen.width());
+}
+
+// A wheel's message, long lines that wrap above its chances, shows every
+// line of it at any scale of the screen, the box no wider than the screen.
+TEST(CorvaneGen7Scale, AMessageWhoseLinesWrapShowsThemAllAboveItsDetails)
+{
+    std::string message = "15 tickets of 6 numbers wheel the 12 numbers 1-12, 3 if 3.\nProven: whenever 3 of the drawn"
+                          " numbers are among the pool's 12, a ticket holds at least 3 of them. Every 3-set of the pool"
+                          " was checked.\n\nChance of each prize in one draw of 6 of 49, with these 15 tickets and"
+                          " with as many random ones:";
+    std::string details = "Game: 6 of 49\nPer prize: the chance that a ticket wins it, with these tickets and with as"
+                          " many random ones; the winning tickets expected, the same for any tickets";
+    for (int prize = 6; prize >= 0; --prize) {
+        message += "\n" + std::to_string(prize) + " of 6: 0.0002745 (random tickets 0.0002767)";
+        details += "\n" + std::to_string(prize) + " of 6: 0.0002745, 0.0002767; 0.0002767";
+    }
+    for (int drawn = 6; drawn >= 0; --drawn)
+        details += "\n" + std::to_string(drawn) + ": 0.002096";
+    const auto box = messageWithDetails(nullptr, QStringLiteral("Wheel Numbers"), QString::fromStdString(message), details);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("text"));
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    EXPECT_LE(box->width(), box->screen()->availableGeometry().width());
 }
 
 TEST_F(QtDialogsTest, PromptShowsTitleTextAndDefaultAndCancelGivesEmpty)
