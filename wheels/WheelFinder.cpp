@@ -191,14 +191,17 @@ void Finder::findCovering()
         std::size_t last = ~std::size_t{0};
     };
     std::vector<Chooser> choosers;
+    const auto start = [this](const PoolSymmetry* symmetry) {
+        return std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry);
+    };
     std::uint64_t memory = 0;
     const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
         const std::uint64_t pairs = columnIncidences(shape_, symmetry);
         if (!columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
             return;
         memory += pairs;
-        choosers.push_back({std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry),
-                            symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt, std::move(method)});
+        choosers.push_back({start(symmetry), symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt,
+                            std::move(method)});
     };
     keep(nullptr, "a choice among all tickets");
     {
@@ -219,8 +222,7 @@ void Finder::findCovering()
         for (std::size_t i = 0; i < choosers.size(); ++i) {
             Chooser& chooser = choosers[i];
             if (!chooser.search)
-                chooser.search = std::make_unique<TicketChooser>(shape_, seeds_.next(),
-                                                                 chooser.symmetry ? &*chooser.symmetry : nullptr);
+                chooser.search = start(chooser.symmetry ? &*chooser.symmetry : nullptr);
             const std::size_t size = choose(*chooser.search, round, chooser.method);
             if (size == 0)
                 continue;
