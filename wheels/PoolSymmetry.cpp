@@ -2,25 +2,69 @@
 #include "PoolSymmetry.h"
 
 #include <algorithm>
+#include <numeric>
+
+int PoolSymmetry::scalings() const
+{
+    int count = 1;
+    for (int power = multiplier % length; length > 1 && power != 1; power = power * multiplier % length)
+        ++count;
+    return count;
+}
 
 Tickets expandOrbits(const Tickets& base, const PoolSymmetry& symmetry)
 {
     Tickets all;
-    for (PoolSet ticket : base)
-        for (int i = 0; i < symmetry.length; ++i) {
-            all.push_back(ticket);
-            ticket = symmetry.image(ticket);
-        }
+    std::vector<int> positions;
+    std::vector<int> image;
+    for (const PoolSet& ticket : base) {
+        positions.clear();
+        ticket.forEach([&](int p) { positions.push_back(p); });
+        symmetry.forEachImage(positions, image, [&](const std::vector<int>& turned) {
+            PoolSet set;
+            for (int p : turned)
+                set.insert(p);
+            all.push_back(set);
+        });
+    }
     std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
     return all;
 }
 
+namespace {
+
+// Each group of multipliers mod length once, by the first multiplier that makes it.
+void addMultipliers(std::vector<PoolSymmetry>& groups, int length, int cycles)
+{
+    std::vector<std::vector<bool>> made;
+    for (int m = 2; m < length; ++m) {
+        const PoolSymmetry group{length, cycles, m};
+        if (std::gcd(m, length) != 1 || group.scalings() > kMostScalings)
+            continue;
+        std::vector<bool> members(static_cast<std::size_t>(length), false);
+        for (int power = m;; power = power * m % length) {
+            members[static_cast<std::size_t>(power)] = true;
+            if (power == 1)
+                break;
+        }
+        if (std::find(made.begin(), made.end(), members) == made.end()) {
+            made.push_back(members);
+            groups.push_back(group);
+        }
+    }
+}
+
+} // namespace
+
 std::vector<PoolSymmetry> symmetriesFor(int v)
 {
-    std::vector<PoolSymmetry> turns;
+    std::vector<PoolSymmetry> groups;
     for (int length = 2; length <= v; ++length)
         for (int cycles = v / length; cycles >= 1 && cycles >= v / length - 1; --cycles)
-            turns.push_back({length, cycles});
-    return turns;
+            groups.push_back({length, cycles});
+    for (int cycles = 1; cycles <= 2; ++cycles)
+        for (int length = std::max(3, (v - 2 + cycles - 1) / cycles); length * cycles <= v; ++length)
+            addMultipliers(groups, length, cycles);
+    return groups;
 }

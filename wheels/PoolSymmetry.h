@@ -5,31 +5,64 @@
 
 #include <vector>
 
-// A turn of the pool's positions: `cycles` cycles of `length` positions
-// each (0 to length - 1 the first, and so on), the rest left in place. A
-// wheel that the turn maps onto itself is known by one ticket of each
-// orbit, so a search among such wheels has a fraction of the choices, and
-// many of the smallest wheels known are of this kind.
+// A group of the pool's positions: `cycles` cycles of `length` positions
+// each (0 to length - 1 the first, and so on) that turn, the rest left in
+// place; with a multiplier m, also x -> m x within each cycle. A wheel that
+// the group maps onto itself is known by one ticket of each orbit, so a
+// search among such wheels has a fraction of the choices, and many of the
+// smallest wheels known are of this kind.
 struct PoolSymmetry {
     int length = 1;
     int cycles = 0;
+    int multiplier = 1; // prime to length
 
-    int image(int position) const
+    // Where a position goes in `turns` turns.
+    int image(int position, int turns = 1) const
     {
-        return position < length * cycles ? position - position % length + (position % length + 1) % length
-                                          : position;
+        return position < length * cycles
+                   ? position - position % length + (position % length + turns) % length
+                   : position;
     }
-    PoolSet image(const PoolSet& set) const
+    // Where a position goes multiplied once.
+    int scaled(int position) const
     {
-        PoolSet turned;
-        set.forEach([&](int p) { turned.insert(image(p)); });
-        return turned;
+        return position < length * cycles
+                   ? position - position % length + position % length * multiplier % length
+                   : position;
+    }
+    // How often the multiplier is applied before it is the identity.
+    int scalings() const;
+    // The number of group elements: each a scaling then a turn.
+    int order() const { return length * scalings(); }
+    // Calls f with every image of the positions, one per group element
+    // (an image may come more than once), each in `scratch`.
+    template <class F>
+    void forEachImage(const std::vector<int>& positions, std::vector<int>& scratch, F f) const
+    {
+        std::vector<int> scaledSet = positions;
+        const int times = scalings();
+        for (int s = 0; s < times; ++s) {
+            for (int turn = 0; turn < length; ++turn) {
+                scratch.resize(scaledSet.size());
+                for (std::size_t i = 0; i < scaledSet.size(); ++i)
+                    scratch[i] = image(scaledSet[i], turn);
+                f(scratch);
+            }
+            for (int& p : scaledSet)
+                p = scaled(p);
+        }
     }
 };
 
 // Every ticket of the orbits of the given ones, each once.
 Tickets expandOrbits(const Tickets& base, const PoolSymmetry& symmetry);
 
-// The turns worth trying for a pool of v positions: every cycle length from
-// 2 up with as many whole cycles as fit, and those with one cycle fewer.
+// The most multipliers (powers of one) a group worth trying has.
+constexpr int kMostScalings = 6;
+
+// The groups worth trying for a pool of v positions: turns of every cycle
+// length from 2 up with as many whole cycles as fit, and those with one
+// cycle fewer; the turns of one or two cycles that leave at most two
+// positions in place also with a multiplier, one for each group of
+// multipliers.
 std::vector<PoolSymmetry> symmetriesFor(int v);

@@ -22,17 +22,16 @@ std::vector<std::uint32_t> orbitNumbers(const UnitSpace& space, const PoolSymmet
 {
     std::vector<std::uint32_t> orbit(space.units(), kNone);
     std::vector<int> set(static_cast<std::size_t>(space.size()));
+    std::vector<int> image;
     count = 0;
     for (std::uint32_t rank = 0; rank < space.units(); ++rank) {
         if (orbit[rank] != kNone)
             continue;
         space.unrank(rank, set.data());
-        for (std::uint32_t r = rank; orbit[r] == kNone; r = space.rank(set.data(), space.size())) {
-            orbit[r] = count;
-            for (int& p : set)
-                p = symmetry.image(p);
-            std::sort(set.begin(), set.end());
-        }
+        symmetry.forEachImage(set, image, [&](std::vector<int>& turned) {
+            std::sort(turned.begin(), turned.end());
+            orbit[space.rank(turned.data(), space.size())] = count;
+        });
         ++count;
     }
     return orbit;
@@ -91,7 +90,7 @@ Incidence incidenceOf(const WheelShape& shape, const PoolSymmetry* symmetry)
 
 std::uint64_t columnIncidences(const WheelShape& shape, const PoolSymmetry* symmetry)
 {
-    const std::uint64_t group = symmetry ? static_cast<std::uint64_t>(symmetry->length) : 1;
+    const std::uint64_t group = symmetry ? static_cast<std::uint64_t>(symmetry->order()) : 1;
     return binomial(shape.pool, shape.ticket) / group * binomial(shape.ticket, shape.guarantee);
 }
 

@@ -48,7 +48,8 @@ std::uint64_t moveWork(const WheelShape& shape)
 std::string symmetryName(const PoolSymmetry& symmetry)
 {
     return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
-           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers";
+           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers"
+           + (symmetry.multiplier == 1 ? "" : " and multiples by " + std::to_string(symmetry.multiplier));
 }
 
 class Finder {
@@ -60,6 +61,11 @@ public:
 private:
     void consider(Tickets tickets, const std::string& method);
     bool done() const;
+    // Whether the work or the time is all spent.
+    bool spentAll() const
+    {
+        return (work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_);
+    }
     // The size that ends the search: the lower bound, or what the budget calls enough.
     std::size_t target() const { return std::max<std::size_t>(found_.lowerBound, whole_.enough); }
     // The limits of a search run of `work`, or none when nothing is left.
@@ -79,6 +85,9 @@ private:
 
     WheelShape shape_;
     SearchRandom seeds_;
+    // The groups with multipliers draw from a stream of their own, which
+    // leaves the other searches' seeds as they are without them.
+    SearchRandom groupSeeds_;
     std::uint64_t work_;
     std::uint64_t spent_ = 0;
     Clock::time_point deadline_;
@@ -91,7 +100,7 @@ private:
 
 Finder::Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
                const FinderWatch& watch, Clock::time_point started, const WheelBudget& whole)
-    : shape_(shape), seeds_(seed), work_(work), deadline_(deadline), watch_(watch), started_(started), whole_(whole)
+    : shape_(shape), seeds_(seed), groupSeeds_(~seed), work_(work), deadline_(deadline), watch_(watch), started_(started), whole_(whole)
 {
     found_.lowerBound = wheelLowerBound(shape);
 }
@@ -192,7 +201,8 @@ void Finder::findCovering()
     };
     std::vector<Chooser> choosers;
     const auto start = [this](const PoolSymmetry* symmetry) {
-        return std::make_unique<TicketChooser>(shape_, seeds_.next(), symmetry);
+        SearchRandom& seeds = symmetry && symmetry->multiplier != 1 ? groupSeeds_ : seeds_;
+        return std::make_unique<TicketChooser>(shape_, seeds.next(), symmetry);
     };
     std::uint64_t memory = 0;
     const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
@@ -211,8 +221,10 @@ void Finder::findCovering()
         std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool
                                                    ? symmetriesFor(shape_.pool)
                                                    : std::vector<PoolSymmetry>{{shape_.pool, 1}, {shape_.pool - 1, 1}};
+        // The groups with multipliers after the plain turns: quick extras.
         std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
-            return columnIncidences(shape_, &a) < columnIncidences(shape_, &b);
+            return std::make_pair(a.multiplier != 1, columnIncidences(shape_, &a))
+                   < std::make_pair(b.multiplier != 1, columnIncidences(shape_, &b));
         });
         for (const PoolSymmetry& symmetry : symmetries)
             keep(&symmetry, symmetryName(symmetry));
@@ -221,9 +233,13 @@ void Finder::findCovering()
         const std::uint64_t before = spent_;
         for (std::size_t i = 0; i < choosers.size(); ++i) {
             Chooser& chooser = choosers[i];
+            if (spentAll())
+                break;
             if (!chooser.search)
                 chooser.search = start(chooser.symmetry ? &*chooser.symmetry : nullptr);
-            const std::size_t size = choose(*chooser.search, round, chooser.method);
+            // A group with multipliers has a fraction of the orbits to search, and that fraction of the work.
+            const std::size_t size = choose(*chooser.search, round / (chooser.symmetry ? chooser.symmetry->scalings() : 1),
+                                            chooser.method);
             if (size == 0)
                 continue;
             chooser.best = std::min(chooser.best, size);
@@ -240,15 +256,29 @@ void Finder::findCovering()
             annealed = search(annealed, choosers.empty() ? round : spent_ - before - 2 * round);
             consider(annealed, "annealing");
         }
-        if ((work_ > 0 && spent_ >= work_) || (whole_.seconds > 0 && Clock::now() >= deadline_))
+        if (spentAll())
             break;
         // The neighbours' wheels come once the pool's own searches have had a few rounds.
         if (round == 4 * kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
             findNeighbours();
-        if (choosers.size() > kFewestChoosers) {
-            std::stable_sort(choosers.begin(), choosers.end(),
-                             [](const Chooser& a, const Chooser& b) { return a.best < b.best; });
-            choosers.resize(std::max(kFewestChoosers, (choosers.size() + 1) / 2));
+        // The better half of the plain turns goes on, down to a few; a group
+        // with multipliers, a small search that settles soon, only while it
+        // beats them all.
+        const auto firstMultiplied = std::stable_partition(choosers.begin(), choosers.end(), [](const Chooser& c) {
+            return !c.symmetry || c.symmetry->multiplier == 1;
+        });
+        const auto byBest = [](const Chooser& a, const Chooser& b) { return a.best < b.best; };
+        const std::size_t plainBest = firstMultiplied == choosers.begin()
+                                          ? ~std::size_t{0}
+                                          : std::min_element(choosers.begin(), firstMultiplied, byBest)->best;
+        const auto plain = static_cast<std::size_t>(firstMultiplied - choosers.begin());
+        choosers.erase(std::remove_if(firstMultiplied, choosers.end(),
+                                      [plainBest](const Chooser& c) { return c.best >= plainBest; }),
+                       choosers.end());
+        if (plain > kFewestChoosers) {
+            std::stable_sort(choosers.begin(), choosers.begin() + static_cast<std::ptrdiff_t>(plain), byBest);
+            choosers.erase(choosers.begin() + static_cast<std::ptrdiff_t>(std::max(kFewestChoosers, (plain + 1) / 2)),
+                           choosers.begin() + static_cast<std::ptrdiff_t>(plain));
         }
     }
 }

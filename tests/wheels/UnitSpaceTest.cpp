@@ -58,5 +58,30 @@ TEST(PoolSymmetry, TurnsCyclesAndExpandsEachOrbitOnce)
     const auto turns = symmetriesFor(7);
     EXPECT_EQ(turns.front().length, 2);
     EXPECT_EQ(turns.front().cycles, 3);
-    EXPECT_EQ(turns.back().length, 7);
+    const auto lastTurn = std::find_if(turns.rbegin(), turns.rend(), [](const PoolSymmetry& group) { return group.multiplier == 1; });
+    EXPECT_EQ(lastTurn->length, 7);
+}
+
+TEST(PoolSymmetry, MultipliesWithinACycleAndExpandsTheWholeGroupsOrbit)
+{
+    const PoolSymmetry group{7, 1, 2}; // x -> x + 1 and x -> 2x on 0..6, 7 fixed
+    EXPECT_EQ(group.scalings(), 3);
+    EXPECT_EQ((std::vector<int>{group.scaled(3), group.scaled(5), group.scaled(7)}), (std::vector<int>{6, 3, 7}));
+    // A line of the Fano plane goes to lines: its orbit is the plane's seven;
+    // a set the multiplier moves to no turn of it has 21 images.
+    EXPECT_EQ(expandOrbits({setOf({0, 1, 3})}, group).size(), 7u);
+    EXPECT_EQ(expandOrbits({setOf({0, 1, 2})}, group).size(), 21u);
+    EXPECT_EQ(expandOrbits({setOf({0, 1, 3}), setOf({0, 1, 2, 7})}, group).size(), 28u);
+}
+
+TEST(PoolSymmetry, OffersEachGroupOfMultipliersOnceForTheLongestCycles)
+{
+    std::vector<std::pair<int, int>> multiplied;
+    for (const PoolSymmetry& group : symmetriesFor(7))
+        if (group.multiplier != 1)
+            multiplied.emplace_back(group.length, group.multiplier);
+    // Mod 5, 3 makes the same group as 2; mod 7, 4 and 5 those of 2 and 3;
+    // two cycles of 3 leave one number in place.
+    EXPECT_EQ(multiplied,
+              (std::vector<std::pair<int, int>>{{5, 2}, {5, 4}, {6, 5}, {7, 2}, {7, 3}, {7, 6}, {3, 2}}));
 }

@@ -116,25 +116,33 @@ TEST(WheelFinder, CancelKeepsTheSmallestWheelFoundSoFar)
     EXPECT_EQ(wheel.verdict.kind, WheelVerdict::Kind::Proven);
 }
 
-// Among the 68-ticket orbits of one turn of 17 numbers lies a Steiner
-// system: every triple on exactly one ticket.
-TEST(TicketChooser, FindsEveryTripleOfSeventeenOnceAmongTheOrbitsOfATurn)
+// Among the orbits of one turn of 17 numbers, and among those of turning 26
+// numbers and multiplying them by 17 (mod 26), lie Steiner systems: every
+// triple on exactly one ticket.
+TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
 {
-    const WheelShape shape{17, 5, 3, 3};
-    const PoolSymmetry turn{17, 1};
-    SearchLimits limits;
-    limits.steps = 20'000'000;
-    limits.target = 68;
-    TicketChooser chooser(shape, 3, &turn);
-    const Tickets wheel = chooser.run(limits, {});
-    ASSERT_EQ(wheel.size(), 68u);
-    EXPECT_EQ(expandOrbits(wheel, turn), wheel);
-    for (const auto& triple : allSets(17, 3)) {
-        int holding = 0;
-        for (const PoolSet& ticket : wheel)
-            holding += (ticket & setOf(triple)).count() == 3;
-        EXPECT_EQ(holding, 1);
+    const struct {
+        int pool;
+        PoolSymmetry group;
+        std::size_t tickets;
+    } cases[] = {{17, {17, 1}, 68}, {26, {26, 1, 17}, 260}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pool);
+        const WheelShape shape{c.pool, 5, 3, 3};
+        SearchLimits limits;
+        limits.steps = 20'000'000;
+        limits.target = c.tickets;
+        TicketChooser chooser(shape, 3, &c.group);
+        const Tickets wheel = chooser.run(limits, {});
+        ASSERT_EQ(wheel.size(), c.tickets);
+        EXPECT_EQ(expandOrbits(wheel, c.group), wheel);
+        for (const auto& triple : allSets(c.pool, 3)) {
+            int holding = 0;
+            for (const PoolSet& ticket : wheel)
+                holding += (ticket & setOf(triple)).count() == 3;
+            ASSERT_EQ(holding, 1);
+        }
+        // It goes on from where it stopped: asked for no more, it has no more to say.
+        EXPECT_EQ(chooser.run(limits, {}), wheel);
     }
-    // It goes on from where it stopped: asked for no more, it has no more to say.
-    EXPECT_EQ(chooser.run(limits, {}), wheel);
 }
