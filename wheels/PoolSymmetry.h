@@ -24,12 +24,8 @@ struct PoolSymmetry {
                    : position;
     }
     // Where a position goes multiplied once.
-    int scaled(int position) const
-    {
-        return position < length * cycles
-                   ? position - position % length + position % length * multiplier % length
-                   : position;
-    }
+    int scaled(int position) const { return scaledBy(position, multiplier); }
+    bool multiplies() const { return multiplier != 1; }
     // How often the multiplier is applied before it is the identity.
     int scalings() const;
     // The number of group elements: each a scaling then a turn.
@@ -39,18 +35,21 @@ struct PoolSymmetry {
     template <class F>
     void forEachImage(const std::vector<int>& positions, std::vector<int>& scratch, F f) const
     {
-        std::vector<int> scaledSet = positions;
+        scratch.resize(positions.size());
         const int times = scalings();
-        for (int s = 0; s < times; ++s) {
+        for (int s = 0, factor = 1; s < times; ++s, factor = factor * multiplier % length)
             for (int turn = 0; turn < length; ++turn) {
-                scratch.resize(scaledSet.size());
-                for (std::size_t i = 0; i < scaledSet.size(); ++i)
-                    scratch[i] = image(scaledSet[i], turn);
+                for (std::size_t i = 0; i < positions.size(); ++i)
+                    scratch[i] = image(scaledBy(positions[i], factor), turn);
                 f(scratch);
             }
-            for (int& p : scaledSet)
-                p = scaled(p);
-        }
+    }
+
+private:
+    int scaledBy(int position, int factor) const
+    {
+        return position < length * cycles ? position - position % length + position % length * factor % length
+                                          : position;
     }
 };
 

@@ -49,7 +49,7 @@ std::string symmetryName(const PoolSymmetry& symmetry)
 {
     return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
            + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers"
-           + (symmetry.multiplier == 1 ? "" : " and multiples by " + std::to_string(symmetry.multiplier));
+           + (symmetry.multiplies() ? " and multiples by " + std::to_string(symmetry.multiplier) : "");
 }
 
 class Finder {
@@ -201,7 +201,7 @@ void Finder::findCovering()
     };
     std::vector<Chooser> choosers;
     const auto start = [this](const PoolSymmetry* symmetry) {
-        SearchRandom& seeds = symmetry && symmetry->multiplier != 1 ? groupSeeds_ : seeds_;
+        SearchRandom& seeds = symmetry && symmetry->multiplies() ? groupSeeds_ : seeds_;
         return std::make_unique<TicketChooser>(shape_, seeds.next(), symmetry);
     };
     std::uint64_t memory = 0;
@@ -223,8 +223,8 @@ void Finder::findCovering()
                                                    : std::vector<PoolSymmetry>{{shape_.pool, 1}, {shape_.pool - 1, 1}};
         // The groups with multipliers after the plain turns: quick extras.
         std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
-            return std::make_pair(a.multiplier != 1, columnIncidences(shape_, &a))
-                   < std::make_pair(b.multiplier != 1, columnIncidences(shape_, &b));
+            return std::make_pair(a.multiplies(), columnIncidences(shape_, &a))
+                   < std::make_pair(b.multiplies(), columnIncidences(shape_, &b));
         });
         for (const PoolSymmetry& symmetry : symmetries)
             keep(&symmetry, symmetryName(symmetry));
@@ -265,7 +265,7 @@ void Finder::findCovering()
         // with multipliers, a small search that settles soon, only while it
         // beats them all.
         const auto firstMultiplied = std::stable_partition(choosers.begin(), choosers.end(), [](const Chooser& c) {
-            return !c.symmetry || c.symmetry->multiplier == 1;
+            return !c.symmetry || !c.symmetry->multiplies();
         });
         const auto byBest = [](const Chooser& a, const Chooser& b) { return a.best < b.best; };
         const std::size_t plainBest = firstMultiplied == choosers.begin()

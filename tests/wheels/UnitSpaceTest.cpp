@@ -58,7 +58,7 @@ TEST(PoolSymmetry, TurnsCyclesAndExpandsEachOrbitOnce)
     const auto turns = symmetriesFor(7);
     EXPECT_EQ(turns.front().length, 2);
     EXPECT_EQ(turns.front().cycles, 3);
-    const auto lastTurn = std::find_if(turns.rbegin(), turns.rend(), [](const PoolSymmetry& group) { return group.multiplier == 1; });
+    const auto lastTurn = std::find_if(turns.rbegin(), turns.rend(), [](const PoolSymmetry& group) { return !group.multiplies(); });
     EXPECT_EQ(lastTurn->length, 7);
 }
 
@@ -78,7 +78,7 @@ TEST(PoolSymmetry, OffersEachGroupOfMultipliersOnceForTheLongestCycles)
 {
     std::vector<std::pair<int, int>> multiplied;
     for (const PoolSymmetry& group : symmetriesFor(7))
-        if (group.multiplier != 1)
+        if (group.multiplies())
             multiplied.emplace_back(group.length, group.multiplier);
     // Mod 5, 3 makes the same group as 2; mod 7, 4 and 5 those of 2 and 3;
     // two cycles of 3 leave one number in place.
