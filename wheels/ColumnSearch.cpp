@@ -16,6 +16,9 @@ constexpr std::uint64_t kClockEvery = 256;
 constexpr std::uint64_t kLooksPerWork = 12;
 constexpr double kWatchSeconds = 0.05;
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+// A search that has gone twice as long without a smaller cover as it took
+// to find its last one, and at least this much work, starts again.
+constexpr std::uint64_t kLeastPatience = 10'000'000;
 
 } // namespace
 
@@ -28,6 +31,8 @@ public:
     const Incidence& incidence() const { return in_; }
 
 private:
+    // A greedy cover with every weight 1, the best so far kept.
+    void start();
     void add(std::uint32_t c);
     void remove(std::uint32_t c);
     void raiseWeights();
@@ -52,16 +57,33 @@ private:
     std::int64_t total_ = 0; // the tickets of the chosen columns
     std::vector<std::uint32_t> best_;
     std::int64_t bestTotal_ = 0;
+    // This start's smallest cover, the work when it started and when it found that.
+    std::int64_t startBest_ = 0;
+    std::uint64_t startedAt_ = 0;
+    std::uint64_t improvedAt_ = 0;
     std::uint32_t lastAdded_ = kNone;
     std::uint64_t step_ = 0;
     mutable std::uint64_t looks_ = 0; // columns and rows looked at: the search's work
 };
 
 RowWeighting::RowWeighting(Incidence incidence, std::uint64_t seed)
-    : in_(std::move(incidence)), random_(seed), score_(in_.cost.size()), count_(in_.rows, 0),
-      alone_(in_.rows, 0), weight_(in_.rows, 1), stamp_(in_.cost.size(), 0), chosenAt_(in_.cost.size(), -1),
-      uncoveredAt_(in_.rows, -1)
+    : in_(std::move(incidence)), random_(seed), score_(in_.cost.size()), count_(in_.rows), alone_(in_.rows),
+      weight_(in_.rows), stamp_(in_.cost.size()), chosenAt_(in_.cost.size()), uncoveredAt_(in_.rows)
 {
+    start();
+}
+
+void RowWeighting::start()
+{
+    std::fill(count_.begin(), count_.end(), 0);
+    std::fill(alone_.begin(), alone_.end(), 0);
+    std::fill(weight_.begin(), weight_.end(), 1);
+    std::fill(stamp_.begin(), stamp_.end(), 0);
+    std::fill(chosenAt_.begin(), chosenAt_.end(), -1);
+    chosen_.clear();
+    uncovered_.clear();
+    total_ = 0;
+    lastAdded_ = kNone;
     for (std::uint32_t r = 0; r < in_.rows; ++r)
         uncoveredAdd(r);
     for (std::uint32_t c = 0; c < score_.size(); ++c)
@@ -75,8 +97,13 @@ RowWeighting::RowWeighting(Incidence incidence, std::uint64_t seed)
                 pick = in_.columnList[j];
         add(pick);
     }
-    best_ = chosen_;
-    bestTotal_ = total_;
+    if (best_.empty() || total_ < bestTotal_) {
+        best_ = chosen_;
+        bestTotal_ = total_;
+    }
+    startBest_ = total_;
+    startedAt_ = looks_;
+    improvedAt_ = looks_;
 }
 
 void RowWeighting::uncoveredAdd(std::uint32_t r)
@@ -179,16 +206,24 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
     for (std::uint64_t steps = 0; bestTotal_ > target; ++steps) {
         ++step_;
         if (uncovered_.empty()) {
+            if (total_ < startBest_) {
+                startBest_ = total_;
+                improvedAt_ = looks_;
+            }
             if (total_ < bestTotal_) {
                 bestTotal_ = total_;
                 best_ = chosen_;
             }
-            while (total_ >= bestTotal_ && !chosen_.empty())
+            while (total_ >= startBest_ && !chosen_.empty())
                 remove(worstChosen(kNone));
             continue;
         }
         if (limits.steps && looks_ > lookLimit)
             break;
+        if (looks_ - improvedAt_ > std::max(kLeastPatience * kLooksPerWork, 2 * (improvedAt_ - startedAt_))) {
+            start();
+            continue;
+        }
         if (steps % kClockEvery == 0) {
             const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
             if (limits.seconds > 0 && elapsed >= limits.seconds)
@@ -208,13 +243,13 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
             out = worstChosen(lastAdded_);
             if (out != kNone)
                 remove(out);
-        } while (out != kNone && total_ >= bestTotal_);
+        } while (out != kNone && total_ >= startBest_);
         const std::uint32_t r = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
         std::uint32_t in = kNone;
         looks_ += in_.columnStart[r + 1] - in_.columnStart[r];
         for (std::uint32_t j = in_.columnStart[r]; j < in_.columnStart[r + 1]; ++j) {
             const std::uint32_t c = in_.columnList[j];
-            if (c != out && total_ + in_.cost[c] < bestTotal_ && (in == kNone || better(c, in)))
+            if (c != out && total_ + in_.cost[c] < startBest_ && (in == kNone || better(c, in)))
                 in = c;
         }
         if (in != kNone) {

@@ -181,10 +181,10 @@ std::size_t Finder::choose(TicketChooser& chooser, std::uint64_t work, const std
 
 // Rounds of searches, each going on from where it ended: a choice among all
 // tickets where they fit in memory, one among the orbits of each turn of a
-// small pool as far as memory goes, and annealing for half of each round;
-// every round doubles the runs and drops the choices that have found the
-// larger wheels, down to a few. The annealing has its turn early, for the
-// cells it settles quickly.
+// small pool as far as memory goes, and annealing for half of each round
+// while its wheel is as small as theirs; every round doubles the runs and
+// drops the choices that have found the larger wheels, down to a few. The
+// annealing has its turn early, for the cells it settles quickly.
 void Finder::findCovering()
 {
     Tickets annealed = greedyCovering(shape_, seeds_.next());
@@ -221,10 +221,11 @@ void Finder::findCovering()
         std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool
                                                    ? symmetriesFor(shape_.pool)
                                                    : std::vector<PoolSymmetry>{{shape_.pool, 1}, {shape_.pool - 1, 1}};
-        // The groups with multipliers after the plain turns: quick extras.
+        // The groups with multipliers before the plain turns: small searches
+        // that settle soon, and the designs they find come early.
         std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
-            return std::make_pair(a.multiplies(), columnIncidences(shape_, &a))
-                   < std::make_pair(b.multiplies(), columnIncidences(shape_, &b));
+            return std::make_pair(!a.multiplies(), columnIncidences(shape_, &a))
+                   < std::make_pair(!b.multiplies(), columnIncidences(shape_, &b));
         });
         for (const PoolSymmetry& symmetry : symmetries)
             keep(&symmetry, symmetryName(symmetry));
@@ -252,7 +253,11 @@ void Finder::findCovering()
                 consider(annealed, "annealing");
             }
         }
-        if (choosers.empty() || spent_ - before > 2 * round) {
+        // Half the round's work, while the annealing keeps up with the choices.
+        std::size_t chosenBest = ~std::size_t{0};
+        for (const Chooser& chooser : choosers)
+            chosenBest = std::min(chosenBest, chooser.best);
+        if (choosers.empty() || (spent_ - before > 2 * round && annealed.size() <= chosenBest)) {
             annealed = search(annealed, choosers.empty() ? round : spent_ - before - 2 * round);
             consider(annealed, "annealing");
         }
@@ -261,25 +266,22 @@ void Finder::findCovering()
         // The neighbours' wheels come once the pool's own searches have had a few rounds.
         if (round == 4 * kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
             findNeighbours();
-        // The better half of the plain turns goes on, down to a few; a group
-        // with multipliers, a small search that settles soon, only while it
-        // beats them all.
-        const auto firstMultiplied = std::stable_partition(choosers.begin(), choosers.end(), [](const Chooser& c) {
-            return !c.symmetry || !c.symmetry->multiplies();
+        // The better half of the plain choices goes on, down to a few; a
+        // group with multipliers, a small search that settles soon, only
+        // while it beats them all.
+        const auto firstPlain = std::stable_partition(choosers.begin(), choosers.end(), [](const Chooser& c) {
+            return c.symmetry && c.symmetry->multiplies();
         });
         const auto byBest = [](const Chooser& a, const Chooser& b) { return a.best < b.best; };
-        const std::size_t plainBest = firstMultiplied == choosers.begin()
-                                          ? ~std::size_t{0}
-                                          : std::min_element(choosers.begin(), firstMultiplied, byBest)->best;
-        const auto plain = static_cast<std::size_t>(firstMultiplied - choosers.begin());
-        choosers.erase(std::remove_if(firstMultiplied, choosers.end(),
+        std::stable_sort(firstPlain, choosers.end(), byBest);
+        const auto plain = static_cast<std::size_t>(choosers.end() - firstPlain);
+        if (plain > kFewestChoosers)
+            choosers.erase(firstPlain + static_cast<std::ptrdiff_t>(std::max(kFewestChoosers, (plain + 1) / 2)),
+                           choosers.end());
+        const std::size_t plainBest = plain == 0 ? ~std::size_t{0} : firstPlain->best;
+        choosers.erase(std::remove_if(choosers.begin(), firstPlain,
                                       [plainBest](const Chooser& c) { return c.best >= plainBest; }),
-                       choosers.end());
-        if (plain > kFewestChoosers) {
-            std::stable_sort(choosers.begin(), choosers.begin() + static_cast<std::ptrdiff_t>(plain), byBest);
-            choosers.erase(choosers.begin() + static_cast<std::ptrdiff_t>(std::max(kFewestChoosers, (plain + 1) / 2)),
-                           choosers.begin() + static_cast<std::ptrdiff_t>(plain));
-        }
+                       firstPlain);
     }
 }
 

@@ -146,3 +146,22 @@ TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
         EXPECT_EQ(chooser.run(limits, {}), wheel);
     }
 }
+
+// A choice stuck for long starts again from a greedy choice, larger than
+// what it had found; of many short runs some end before the fresh start
+// gets as small, and still give the smallest covering of all its starts.
+TEST(TicketChooser, KeepsItsSmallestCoveringThroughFreshStarts)
+{
+    const WheelShape shape{13, 5, 3, 3};
+    TicketChooser chooser(shape, 5, nullptr);
+    SearchLimits limits;
+    limits.steps = 300'000;
+    std::size_t last = ~std::size_t{0};
+    for (int run = 0; run < 400; ++run) {
+        SCOPED_TRACE(run);
+        const Tickets wheel = chooser.run(limits, {});
+        EXPECT_LE(wheel.size(), last);
+        EXPECT_EQ(checkWheel(shape, wheel, kCheckBudget).kind, WheelVerdict::Kind::Proven);
+        last = wheel.size();
+    }
+}
