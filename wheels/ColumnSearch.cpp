@@ -16,9 +16,12 @@ constexpr std::uint64_t kClockEvery = 256;
 constexpr std::uint64_t kLooksPerWork = 12;
 constexpr double kWatchSeconds = 0.05;
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
-// A search that has gone twice as long without a smaller cover as it took
-// to find its last one, and at least this much work, starts again.
-constexpr std::uint64_t kLeastPatience = 10'000'000;
+// A search that has gone four times as long without a smaller cover as it
+// took to find its last one, and at least this much work, starts again:
+// soon enough for many fresh starts in a small pool, late enough for the
+// slow finds of a big one.
+constexpr std::uint64_t kPatience = 4;
+constexpr std::uint64_t kLeastPatience = 50'000'000;
 
 } // namespace
 
@@ -220,7 +223,7 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
         }
         if (limits.steps && looks_ > lookLimit)
             break;
-        if (looks_ - improvedAt_ > std::max(kLeastPatience * kLooksPerWork, 2 * (improvedAt_ - startedAt_))) {
+        if (looks_ - improvedAt_ > std::max(kLeastPatience * kLooksPerWork, kPatience * (improvedAt_ - startedAt_))) {
             start();
             continue;
         }

@@ -22,7 +22,7 @@ class RowWeighting;
 // left uncovered, the ticket covering the most weight per ticket; the
 // T-sets still uncovered then weigh one more, which leads the search out
 // of a dead end. A short orbit costs less than a full one, so wheels of
-// mixed orbits are found too. Once it has gone twice as long without a
+// mixed orbits are found too. Once it has gone four times as long without a
 // smaller covering as it took to find its last one, it starts again from a
 // greedy choice with every weight 1 (the smallest covering kept): a fresh
 // start finds what a stuck search does not. The search keeps its place
