@@ -4,6 +4,22 @@
 #include <charconv>
 #include <cmath>
 
+namespace {
+
+// The C locale's "%.15G": to_chars writes the same digits without a
+// locale, in lower case ("1.5e+15", "inf").
+std::size_t writeRoundedForm(double value, Precision precision, char* buffer)
+{
+    const auto result = std::to_chars(buffer, buffer + kGeneralFormSize, value, std::chars_format::general,
+                                      static_cast<int>(precision));
+    for (char* c = buffer; c != result.ptr; ++c)
+        if (*c >= 'a' && *c <= 'z')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    return static_cast<std::size_t>(result.ptr - buffer);
+}
+
+} // namespace
+
 std::size_t writeGeneralForm(double value, Precision precision, char* buffer)
 {
     if (value == 0) {
@@ -17,14 +33,16 @@ std::size_t writeGeneralForm(double value, Precision precision, char* buffer)
                                           static_cast<long long>(value));
         return static_cast<std::size_t>(result.ptr - buffer);
     }
-    // The C locale's "%.15G": to_chars writes the same digits without a
-    // locale, in lower case ("1.5e+15", "inf").
-    const auto result = std::to_chars(buffer, buffer + kGeneralFormSize, value,
-                                      std::chars_format::general, static_cast<int>(precision));
-    for (char* c = buffer; c != result.ptr; ++c)
-        if (*c >= 'a' && *c <= 'z')
-            *c = static_cast<char>(*c - 'a' + 'A');
-    return static_cast<std::size_t>(result.ptr - buffer);
+    std::size_t size = writeRoundedForm(value, precision, buffer);
+    // Next to the largest double the digits round up beyond it, and would
+    // not read back: such a number is written a step smaller.
+    double back = 0;
+    while (std::isfinite(value) && std::from_chars(buffer, buffer + size, back).ec == std::errc::result_out_of_range
+           && std::fabs(value) > 1) {
+        value = std::nextafter(value, 0.0);
+        size = writeRoundedForm(value, precision, buffer);
+    }
+    return size;
 }
 
 std::string generalForm(double value, Precision precision)

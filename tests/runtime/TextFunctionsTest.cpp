@@ -18,6 +18,13 @@ TEST(Str, LeadingBlankForPositivesMinusForNegativesAndFormatRightAligns)
     EXPECT_EQ(Str(2026.0, Precision::Single), " 2026");
     EXPECT_EQ(Format(" 12", 4), "  12");
     EXPECT_EQ(Format(" 12345", 3), " 12345");
+    // Fifteen digits of the largest doubles round up beyond the range; what
+    // is written still reads back, to fifteen digits.
+    for (double value : {1.7976931348623157e308, -1.7976931348623155e308, 1.7976931348623149e308}) {
+        const std::optional<double> back = Val(Str(value));
+        ASSERT_TRUE(back) << Str(value);
+        EXPECT_NEAR(*back, value, std::fabs(value) * 1e-14);
+    }
 }
 
 // Val reads what a text starts with and gives 0 when that is nothing
