@@ -37,8 +37,8 @@ std::size_t writeGeneralForm(double value, Precision precision, char* buffer)
     // Next to the largest double the digits round up beyond it, and would
     // not read back: such a number is written a step smaller.
     double back = 0;
-    while (std::isfinite(value) && std::from_chars(buffer, buffer + size, back).ec == std::errc::result_out_of_range
-           && std::fabs(value) > 1) {
+    while (std::fabs(value) > 1e308 && std::isfinite(value)
+           && std::from_chars(buffer, buffer + size, back).ec == std::errc::result_out_of_range) {
         value = std::nextafter(value, 0.0);
         size = writeRoundedForm(value, precision, buffer);
     }
