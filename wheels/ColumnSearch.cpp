@@ -32,6 +32,8 @@ public:
     // Goes on within the limits; the best cover's columns so far.
     const std::vector<std::uint32_t>& run(const SearchLimits& limits, const SearchWatch& watch);
     const Incidence& incidence() const { return in_; }
+    // Forgets all but the incidence and starts as a new search with this seed.
+    void startAfresh(std::uint64_t seed);
 
 private:
     // A greedy cover with every weight 1, the best so far kept.
@@ -107,6 +109,14 @@ void RowWeighting::start()
     startBest_ = total_;
     startedAt_ = looks_;
     improvedAt_ = looks_;
+}
+
+void RowWeighting::startAfresh(std::uint64_t seed)
+{
+    random_ = SearchRandom(seed);
+    best_.clear();
+    bestTotal_ = 0;
+    start();
 }
 
 void RowWeighting::uncoveredAdd(std::uint32_t r)
@@ -271,6 +281,11 @@ TicketChooser::TicketChooser(const WheelShape& shape, std::uint64_t seed, const 
 }
 
 TicketChooser::~TicketChooser() = default;
+
+void TicketChooser::startAfresh(std::uint64_t seed)
+{
+    search_->startAfresh(seed);
+}
 
 Tickets TicketChooser::run(const SearchLimits& limits, const SearchWatch& watch)
 {

@@ -38,6 +38,9 @@ public:
     // covering met so far, as its orbits' tickets. The same seed and limits
     // without a time limit give the same wheel.
     Tickets run(const SearchLimits& limits, const SearchWatch& watch);
+    // Starts again as a new chooser with this seed would, without building
+    // its search again (seconds for a big pool).
+    void startAfresh(std::uint64_t seed);
 
 private:
     WheelShape shape_;

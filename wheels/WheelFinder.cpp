@@ -190,19 +190,19 @@ void Finder::findCovering()
     Tickets annealed = greedyCovering(shape_, seeds_.next());
     consider(annealed, "a greedy choice");
     // A choice, the smallest wheel it has found, and the size its last run
-    // ended at: a run that has not got below it is stuck, and starts again
-    // from a greedy choice of its own.
+    // ended at: a run that has not got below it is stuck, and at its next
+    // turn starts again as a new choice with a seed of its own would.
     struct Chooser {
         std::unique_ptr<TicketChooser> search;
         std::optional<PoolSymmetry> symmetry;
         std::string method;
         std::size_t best = ~std::size_t{0};
         std::size_t last = ~std::size_t{0};
+        bool stuck = false;
     };
     std::vector<Chooser> choosers;
-    const auto start = [this](const PoolSymmetry* symmetry) {
-        SearchRandom& seeds = symmetry && symmetry->multiplies() ? groupSeeds_ : seeds_;
-        return std::make_unique<TicketChooser>(shape_, seeds.next(), symmetry);
+    const auto seedFor = [this](const PoolSymmetry* symmetry) {
+        return (symmetry && symmetry->multiplies() ? groupSeeds_ : seeds_).next();
     };
     std::uint64_t memory = 0;
     const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
@@ -210,8 +210,8 @@ void Finder::findCovering()
         if (!columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
             return;
         memory += pairs;
-        choosers.push_back({start(symmetry), symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt,
-                            std::move(method)});
+        choosers.push_back({std::make_unique<TicketChooser>(shape_, seedFor(symmetry), symmetry),
+                            symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt, std::move(method)});
     };
     keep(nullptr, "a choice among all tickets");
     {
@@ -236,18 +236,17 @@ void Finder::findCovering()
             Chooser& chooser = choosers[i];
             if (spentAll())
                 break;
-            if (!chooser.search)
-                chooser.search = start(chooser.symmetry ? &*chooser.symmetry : nullptr);
+            if (chooser.stuck)
+                chooser.search->startAfresh(seedFor(chooser.symmetry ? &*chooser.symmetry : nullptr));
+            chooser.stuck = false;
             // A group with multipliers has a fraction of the orbits to search, and that fraction of the work.
             const std::size_t size = choose(*chooser.search, round / (chooser.symmetry ? chooser.symmetry->scalings() : 1),
                                             chooser.method);
             if (size == 0)
                 continue;
             chooser.best = std::min(chooser.best, size);
-            const bool stuck = size >= chooser.last;
-            chooser.last = stuck ? ~std::size_t{0} : size;
-            if (stuck)
-                chooser.search.reset();
+            chooser.stuck = size >= chooser.last;
+            chooser.last = chooser.stuck ? ~std::size_t{0} : size;
             if (i == 0) {
                 annealed = search(annealed, round);
                 consider(annealed, "annealing");

@@ -150,6 +150,24 @@ TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
 // A choice stuck for long starts again from a greedy choice, larger than
 // what it had found; of many short runs some end before the fresh start
 // gets as small, and still give the smallest covering of all its starts.
+TEST(TicketChooser, StartsAfreshAsANewChooserWithThatSeed)
+{
+    const WheelShape shape{13, 5, 3, 3};
+    const PoolSymmetry turn{13, 1};
+    for (const PoolSymmetry* symmetry : {static_cast<const PoolSymmetry*>(nullptr), &turn}) {
+        SCOPED_TRACE(symmetry ? "a turn" : "all tickets");
+        SearchLimits limits;
+        limits.steps = 2'000;
+        TicketChooser used(shape, 5, symmetry);
+        for (int run = 0; run < 20; ++run)
+            used.run(limits, {});
+        used.startAfresh(9);
+        TicketChooser fresh(shape, 9, symmetry);
+        for (int run = 0; run < 5; ++run)
+            EXPECT_EQ(used.run(limits, {}), fresh.run(limits, {}));
+    }
+}
+
 TEST(TicketChooser, KeepsItsSmallestCoveringThroughFreshStarts)
 {
     const WheelShape shape{13, 5, 3, 3};
