@@ -68,3 +68,11 @@ std::vector<PoolSymmetry> symmetriesFor(int v)
             addMultipliers(groups, length, cycles);
     return groups;
 }
+
+std::vector<PoolSymmetry> bigPoolSymmetries(int v)
+{
+    std::vector<PoolSymmetry> groups{{v, 1}, {v - 1, 1}};
+    for (int length = v; length >= v - 1; --length)
+        addMultipliers(groups, length, 1);
+    return groups;
+}

@@ -65,3 +65,7 @@ constexpr int kMostScalings = 6;
 // positions in place also with a multiplier, one for each group of
 // multipliers.
 std::vector<PoolSymmetry> symmetriesFor(int v);
+// Those for a pool too big for every turn: one cycle of all v positions and
+// one of v - 1 with one in place, each also with a multiplier, one for each
+// group of multipliers.
+std::vector<PoolSymmetry> bigPoolSymmetries(int v);

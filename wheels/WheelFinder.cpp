@@ -207,20 +207,22 @@ void Finder::findCovering()
     std::uint64_t memory = 0;
     const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
         const std::uint64_t pairs = columnIncidences(shape_, symmetry);
-        if (!columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
+        if (found_.stopped || !columnsFit(shape_, symmetry) || memory + pairs > kMostKeptPairs)
             return;
         memory += pairs;
         choosers.push_back({std::make_unique<TicketChooser>(shape_, seedFor(symmetry), symmetry),
                             symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt, std::move(method)});
+        // A big pool's choice takes seconds to set up: Cancel is heard between them.
+        const std::size_t size = found_.tickets.size();
+        tell({size, 0, size, 0, 0.0});
     };
     keep(nullptr, "a choice among all tickets");
     {
         // The longer the cycles, the smaller the search: those first, as far
         // as memory goes; a big pool turns in one cycle only, with or
-        // without one number fixed.
-        std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool
-                                                   ? symmetriesFor(shape_.pool)
-                                                   : std::vector<PoolSymmetry>{{shape_.pool, 1}, {shape_.pool - 1, 1}};
+        // without one number fixed, and multiplied.
+        std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool ? symmetriesFor(shape_.pool)
+                                                                                 : bigPoolSymmetries(shape_.pool);
         // The groups with multipliers before the plain turns: small searches
         // that settle soon, and the designs they find come early.
         std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
