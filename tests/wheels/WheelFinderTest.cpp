@@ -147,9 +147,8 @@ TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
     }
 }
 
-// A choice stuck for long starts again from a greedy choice, larger than
-// what it had found; of many short runs some end before the fresh start
-// gets as small, and still give the smallest covering of all its starts.
+// The finder starts a stuck choice afresh instead of building it again:
+// nothing of its past may change the wheels a seed gives.
 TEST(TicketChooser, StartsAfreshAsANewChooserWithThatSeed)
 {
     const WheelShape shape{13, 5, 3, 3};
@@ -168,6 +167,9 @@ TEST(TicketChooser, StartsAfreshAsANewChooserWithThatSeed)
     }
 }
 
+// A choice stuck for long starts again from a greedy choice, larger than
+// what it had found; of many short runs some end before the fresh start
+// gets as small, and still give the smallest covering of all its starts.
 TEST(TicketChooser, KeepsItsSmallestCoveringThroughFreshStarts)
 {
     const WheelShape shape{13, 5, 3, 3};
