@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,6 +26,10 @@ constexpr std::uint64_t kFirstSlice = 20'000'000;
 // Each round the better half of the choices goes on, down to this many:
 // the turn that suits a pool shows it early, and then takes the time.
 constexpr std::size_t kFewestChoosers = 3;
+// After a round of this much work, the rounds start over with every choice
+// back and started afresh: a turn's first runs are a lottery of a few
+// starts, and a longer search gives the turns dropped early a new draw.
+constexpr std::uint64_t kLastRound = 32 * kFirstSlice;
 // Pools up to this size are searched among the wheels of every turn;
 // beyond it, of two.
 constexpr int kMostSymmetricPool = 32;
@@ -183,8 +188,9 @@ std::size_t Finder::choose(TicketChooser& chooser, std::uint64_t work, const std
 // tickets where they fit in memory, one among the orbits of each turn of a
 // small pool as far as memory goes, and annealing for half of each round
 // while its wheel is as small as theirs; every round doubles the runs and
-// drops the choices that have found the larger wheels, down to a few. The
-// annealing has its turn early, for the cells it settles quickly.
+// drops the choices that have found the larger wheels, down to a few,
+// until the rounds start over. The annealing has its turn early, for the
+// cells it settles quickly.
 void Finder::findCovering()
 {
     Tickets annealed = greedyCovering(shape_, seeds_.next());
@@ -199,8 +205,15 @@ void Finder::findCovering()
         std::size_t best = ~std::size_t{0};
         std::size_t last = ~std::size_t{0};
         bool stuck = false;
+        std::size_t order = 0; // set up as the order-th
     };
     std::vector<Chooser> choosers;
+    // Those dropped from these rounds, back when the rounds start over.
+    std::vector<Chooser> resting;
+    const auto rest = [&](std::vector<Chooser>::iterator first, std::vector<Chooser>::iterator last) {
+        std::move(first, last, std::back_inserter(resting));
+        choosers.erase(first, last);
+    };
     const auto seedFor = [this](const PoolSymmetry* symmetry) {
         return (symmetry && symmetry->multiplies() ? groupSeeds_ : seeds_).next();
     };
@@ -212,6 +225,7 @@ void Finder::findCovering()
         memory += pairs;
         choosers.push_back({std::make_unique<TicketChooser>(shape_, seedFor(symmetry), symmetry),
                             symmetry ? std::optional<PoolSymmetry>(*symmetry) : std::nullopt, std::move(method)});
+        choosers.back().order = choosers.size();
         // A big pool's choice takes seconds to set up: Cancel is heard between them.
         const std::size_t size = found_.tickets.size();
         tell({size, 0, size, 0, 0.0});
@@ -232,7 +246,8 @@ void Finder::findCovering()
         for (const PoolSymmetry& symmetry : symmetries)
             keep(&symmetry, symmetryName(symmetry));
     }
-    for (std::uint64_t round = kFirstSlice; !done(); round *= 2) {
+    bool firstRounds = true;
+    for (std::uint64_t round = kFirstSlice; !done(); round = round == kLastRound ? kFirstSlice : 2 * round) {
         const std::uint64_t before = spent_;
         for (std::size_t i = 0; i < choosers.size(); ++i) {
             Chooser& chooser = choosers[i];
@@ -265,7 +280,7 @@ void Finder::findCovering()
         if (spentAll())
             break;
         // The neighbours' wheels come once the pool's own searches have had a few rounds.
-        if (round == 4 * kFirstSlice && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
+        if (round == 4 * kFirstSlice && firstRounds && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
             findNeighbours();
         // The better half of the plain choices goes on, down to a few; a
         // group with multipliers, a small search that settles soon, only
@@ -277,12 +292,22 @@ void Finder::findCovering()
         std::stable_sort(firstPlain, choosers.end(), byBest);
         const auto plain = static_cast<std::size_t>(choosers.end() - firstPlain);
         if (plain > kFewestChoosers)
-            choosers.erase(firstPlain + static_cast<std::ptrdiff_t>(std::max(kFewestChoosers, (plain + 1) / 2)),
-                           choosers.end());
+            rest(firstPlain + static_cast<std::ptrdiff_t>(std::max(kFewestChoosers, (plain + 1) / 2)), choosers.end());
         const std::size_t plainBest = plain == 0 ? ~std::size_t{0} : firstPlain->best;
-        choosers.erase(std::remove_if(choosers.begin(), firstPlain,
-                                      [plainBest](const Chooser& c) { return c.best >= plainBest; }),
-                       firstPlain);
+        rest(choosers.begin(), std::stable_partition(choosers.begin(), firstPlain, [plainBest](const Chooser& c) {
+                 return c.best >= plainBest;
+             }));
+        if (round == kLastRound) {
+            std::move(resting.begin(), resting.end(), std::back_inserter(choosers));
+            resting.clear();
+            std::sort(choosers.begin(), choosers.end(),
+                      [](const Chooser& a, const Chooser& b) { return a.order < b.order; });
+            for (Chooser& chooser : choosers) {
+                chooser.best = chooser.last = ~std::size_t{0};
+                chooser.stuck = true;
+            }
+            firstRounds = false;
+        }
     }
 }
 
