@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PoolSymmetry.h"
 #include "SearchRandom.h"
 #include "WheelCheck.h"
 #include "WheelsTesting.h"
@@ -40,6 +41,16 @@ TEST(WheelCheck, ProvesWheelsAndFindsTheHoleATicketLeaves)
     for (const auto& set : allSets(8, 4))
         if ((set[0] ^ set[1] ^ set[2] ^ set[3]) == 0)
             planes.push_back(setOf(set));
+    // Every triple of 20 in 70 tickets of 6, one fewer than the best known:
+    // the orbits of 14 tickets under turning 0-5, 6-11 and 12-17 (18 and 19 fixed).
+    const Tickets seventy = expandOrbits(
+        {setOf({0, 1, 2, 12, 13, 17}), setOf({0, 1, 3, 6, 15, 18}), setOf({0, 1, 4, 9, 14, 19}),
+         setOf({0, 1, 7, 10, 12, 17}), setOf({0, 1, 8, 11, 12, 17}), setOf({0, 2, 4, 6, 8, 10}),
+         setOf({0, 2, 7, 8, 9, 15}), setOf({0, 3, 7, 10, 14, 17}), setOf({0, 6, 12, 14, 15, 19}),
+         setOf({0, 7, 10, 17, 18, 19}), setOf({0, 8, 13, 14, 16, 18}), setOf({0, 9, 10, 11, 13, 15}),
+         setOf({6, 7, 9, 10, 18, 19}), setOf({6, 8, 10, 13, 15, 17})},
+        PoolSymmetry{6, 3});
+    ASSERT_EQ(seventy.size(), 70u);
     const Planted cases[] = {
         {"pairs of 7 by the Fano plane", {7, 3, 2, 2}, fano},
         {"2 if 3 by halves", {8, 4, 2, 3}, halves},
@@ -47,6 +58,7 @@ TEST(WheelCheck, ProvesWheelsAndFindsTheHoleATicketLeaves)
         {"3 if 4 by the planes of GF(2)^3", {8, 4, 3, 4}, planes},
         {"1 if 1: every number once", {9, 3, 1, 1}, {setOf({0, 1, 2}), setOf({3, 4, 5}), setOf({6, 7, 8})}},
         {"2 if 2 across both words", {70, 70, 2, 2}, {PoolSet::firstPositions(70)}},
+        {"3 if 3 on 20 in 70 tickets", {20, 6, 3, 3}, seventy},
     };
     for (const Planted& c : cases) {
         SCOPED_TRACE(c.what);
