@@ -87,6 +87,9 @@ private:
     // A finder for another shape with a fraction of what is left.
     FoundWheel findOther(const WheelShape& shape, double fraction);
     bool tell(const SearchProgress& progress);
+    // The smallest wheel to tell of, given the size a search has got to (0
+    // for none): the outermost finder's once it has one.
+    std::size_t shownBest(std::size_t searching) const;
 
     WheelShape shape_;
     SearchRandom seeds_;
@@ -100,7 +103,9 @@ private:
     Clock::time_point started_;
     WheelBudget whole_;
     FoundWheel found_;
-    bool neighbour_ = false; // finding a neighbour's wheel: none of its own neighbours
+    // The finder this one seeks a neighbour's wheel or a part for: no
+    // neighbours of its own, and the progress tells of the outer wheel.
+    const Finder* outer_ = nullptr;
 };
 
 Finder::Finder(const WheelShape& shape, std::uint64_t seed, std::uint64_t work, Clock::time_point deadline,
@@ -147,13 +152,25 @@ std::optional<SearchLimits> Finder::slice(std::uint64_t work, std::uint64_t step
     return limits;
 }
 
+std::size_t Finder::shownBest(std::size_t searching) const
+{
+    if (outer_) {
+        const std::size_t outer = outer_->shownBest(0);
+        if (outer != 0)
+            return outer;
+    }
+    if (found_.tickets.empty())
+        return searching;
+    return searching == 0 ? found_.tickets.size() : std::min(found_.tickets.size(), searching);
+}
+
 bool Finder::tell(const SearchProgress& progress)
 {
     if (!watch_)
         return true;
     FinderProgress told;
     told.search = progress;
-    told.best = found_.tickets.empty() ? progress.best : std::min(found_.tickets.size(), progress.best);
+    told.best = shownBest(progress.best);
     told.seconds = std::chrono::duration<double>(Clock::now() - started_).count();
     if (whole_.seconds > 0)
         told.fraction = std::min(1.0, told.seconds / whole_.seconds);
@@ -280,7 +297,7 @@ void Finder::findCovering()
         if (spentAll())
             break;
         // The neighbours' wheels come once the pool's own searches have had a few rounds.
-        if (round == 4 * kFirstSlice && firstRounds && !neighbour_ && shape_.pool <= kMostSymmetricPool && !done())
+        if (round == 4 * kFirstSlice && firstRounds && !outer_ && shape_.pool <= kMostSymmetricPool && !done())
             findNeighbours();
         // The better half of the plain choices goes on, down to a few; a
         // group with multipliers, a small search that settles soon, only
@@ -353,7 +370,7 @@ FoundWheel Finder::findOther(const WheelShape& shape, double fraction)
     WheelBudget whole = whole_;
     whole.enough = 0; // what is enough for this shape says nothing of another
     Finder finder(shape, seeds_.next(), work, deadline, watch_, started_, whole);
-    finder.neighbour_ = true;
+    finder.outer_ = this;
     FoundWheel found = finder.run();
     spent_ += finder.spent_;
     found_.stopped |= found.stopped;
