@@ -73,3 +73,14 @@ Tickets joinParts(const PoolSplit& split, const std::vector<Tickets>& partWheels
     tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
     return tickets;
 }
+
+Tickets withNumbersAdded(const Tickets& rest, const Tickets& partner, int restPool, int count)
+{
+    Tickets tickets = rest;
+    for (PoolSet ticket : partner) {
+        for (int p = restPool; p < restPool + count; ++p)
+            ticket.insert(p);
+        tickets.push_back(ticket);
+    }
+    return tickets;
+}

@@ -29,3 +29,10 @@ bool splitSearchable(const PoolSplit& split, int guarantee);
 // of the part). A part smaller than drawnInPart needs none; a part's ticket
 // shorter than K takes numbers of other parts to fill up.
 Tickets joinParts(const PoolSplit& split, const std::vector<Tickets>& partWheels, int v, int k);
+
+// The last `count` numbers of a pool of restPool + count added to a wheel of
+// the others: a T-set without them is on a ticket of `rest`, a wheel of the
+// others' T-sets; one with some of them has at most T - 1 others, on a
+// ticket of `partner`, a wheel of the others' (T-1)-sets on K - count
+// numbers, which takes the added ones.
+Tickets withNumbersAdded(const Tickets& rest, const Tickets& partner, int restPool, int count);

@@ -81,9 +81,11 @@ private:
     void findCovering();
     void findDrawnWheel();
     Tickets findPart(int size, int drawnInPart, double fraction);
-    // Wheels of one number more without it, and of one number fewer with
-    // it: where a design exists for a neighbouring pool.
+    // Wheels of one number more without it, and of one or a few numbers
+    // fewer with them added: where a design exists for a nearby pool.
     void findNeighbours();
+    // The wheel of one number more, that number replaced.
+    Tickets fromOneMore();
     // A finder for another shape with a fraction of what is left.
     FoundWheel findOther(const WheelShape& shape, double fraction);
     bool tell(const SearchProgress& progress);
@@ -328,36 +330,56 @@ void Finder::findCovering()
     }
 }
 
+Tickets Finder::fromOneMore()
+{
+    const int v = shape_.pool;
+    const int t = shape_.guarantee;
+    // Each ticket holding the number left out takes the lowest one it lacks instead.
+    Tickets without;
+    for (PoolSet ticket : findOther({v + 1, shape_.ticket, t, t}, kNeighbourShare).tickets) {
+        if (ticket.contains(v)) {
+            ticket.erase(v);
+            int p = 0;
+            while (ticket.contains(p))
+                ++p;
+            ticket.insert(p);
+        }
+        without.push_back(ticket);
+    }
+    std::sort(without.begin(), without.end());
+    without.erase(std::unique(without.begin(), without.end()), without.end());
+    return without;
+}
+
 void Finder::findNeighbours()
 {
     const int v = shape_.pool;
     const int k = shape_.ticket;
     const int t = shape_.guarantee;
-    if (v < kMostPoolNumbers) {
-        // Each ticket holding the number left out takes the lowest one it lacks instead.
-        Tickets without;
-        for (PoolSet ticket : findOther({v + 1, k, t, t}, kNeighbourShare).tickets) {
-            if (ticket.contains(v)) {
-                ticket.erase(v);
-                int p = 0;
-                while (ticket.contains(p))
-                    ++p;
-                ticket.insert(p);
-            }
-            without.push_back(ticket);
+    // The pool of one number more (0 added), and of a few numbers fewer
+    // with them added, by the fewest tickets each could make: the likeliest
+    // first, and none that cannot come below the smallest wheel so far.
+    std::vector<std::pair<std::uint64_t, int>> tries;
+    if (v < kMostPoolNumbers)
+        tries.emplace_back(wheelLowerBound({v + 1, k, t, t}), 0);
+    for (int added = 1; t > 1 && added <= k - t + 1 && v - added > k; ++added)
+        tries.emplace_back(
+            wheelLowerBound({v - added, k, t, t}) + wheelLowerBound({v - added, k - added, t - 1, t - 1}), added);
+    std::stable_sort(tries.begin(), tries.end());
+    for (const auto& [least, added] : tries) {
+        if (done())
+            return;
+        if (least >= found_.tickets.size())
+            continue;
+        if (added == 0) {
+            consider(fromOneMore(), "a wheel of one number more, that number replaced");
+            continue;
         }
-        std::sort(without.begin(), without.end());
-        without.erase(std::unique(without.begin(), without.end()), without.end());
-        consider(std::move(without), "a wheel of one number more, that number replaced");
-    }
-    if (v - 1 > k && t > 1 && !done()) {
-        // The T-sets without the last number, and those with it: (T-1)-sets of the rest on K-1 numbers.
-        Tickets with = findOther({v - 1, k, t, t}, kNeighbourShare).tickets;
-        for (PoolSet ticket : findOther({v - 1, k - 1, t - 1, t - 1}, kNeighbourShare / 2).tickets) {
-            ticket.insert(v - 1);
-            with.push_back(ticket);
-        }
-        consider(std::move(with), "a wheel of one number fewer and one of the number added");
+        const Tickets rest = findOther({v - added, k, t, t}, kNeighbourShare).tickets;
+        const Tickets partner = findOther({v - added, k - added, t - 1, t - 1}, kNeighbourShare / 2).tickets;
+        consider(withNumbersAdded(rest, partner, v - added, added),
+                 added == 1 ? "a wheel of one number fewer and one of the number added"
+                            : "a wheel of " + std::to_string(added) + " numbers fewer and one of the numbers added");
     }
 }
 

@@ -47,7 +47,8 @@ constexpr std::uint64_t kCheckBudget = 400'000'000;
 // kMostSearchUnits T-sets) and checks it: constructions where they apply
 // (one ticket, the pool's partition for T = 1, pigeonhole splits whose
 // parts are found the same way), a greedy covering, then searches - plain,
-// and among wheels that a turn of the pool maps onto themselves - until the
+// and among wheels that a turn of the pool maps onto themselves - and
+// wheels made of those of nearby pools (for M = T), until the
 // lower bound is met, the budget runs out or the watch says stop. Searches
 // on M-sets for M > T only while they number at most kMostSearchUnits.
 FoundWheel findWheel(const WheelShape& shape, std::uint64_t seed, const WheelBudget& budget,

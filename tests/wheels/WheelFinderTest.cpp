@@ -72,6 +72,32 @@ TEST(WheelConstructions, SplitsPartsAndTheirJoinedWheelsHoldTheirPromise)
     EXPECT_EQ(checkWheel({13, 6, 1, 1}, partition, 100'000).kind, WheelVerdict::Kind::Proven);
 }
 
+// The added numbers' partner wheels are designs (the Fano plane, the
+// triple system of 9, the quadruple system of 8, all pairs of 6): each of
+// their sets on one ticket only, so without one ticket there is a hole.
+TEST(WheelConstructions, NumbersAddedToAWheelOfTheRestKeepItsGuarantee)
+{
+    const struct {
+        int pool, ticket, guarantee, added;
+        std::size_t partnerSize;
+    } cases[] = {{9, 5, 3, 2, 7}, {11, 5, 3, 2, 12}, {9, 5, 4, 1, 14}, {9, 5, 3, 3, 15}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.pool) + "/" + std::to_string(c.ticket) + "/" + std::to_string(c.guarantee));
+        const int restPool = c.pool - c.added;
+        const Tickets rest = find({restPool, c.ticket, c.guarantee, c.guarantee}).tickets;
+        Tickets partner = find({restPool, c.ticket - c.added, c.guarantee - 1, c.guarantee - 1}).tickets;
+        ASSERT_EQ(partner.size(), c.partnerSize);
+        const WheelShape shape{c.pool, c.ticket, c.guarantee, c.guarantee};
+        const Tickets joined = withNumbersAdded(rest, partner, restPool, c.added);
+        EXPECT_EQ(joined.size(), rest.size() + partner.size());
+        EXPECT_TRUE(allOfSize(joined, c.ticket));
+        EXPECT_EQ(checkWheel(shape, joined, 1'000'000).kind, WheelVerdict::Kind::Proven);
+        partner.pop_back();
+        EXPECT_EQ(checkWheel(shape, withNumbersAdded(rest, partner, restPool, c.added), 1'000'000).kind,
+                  WheelVerdict::Kind::Hole);
+    }
+}
+
 // Cells whose best size is the lower bound: the search stops there.
 TEST(WheelFinder, SmallCellsAtTheirBestSizes)
 {
