@@ -74,6 +74,18 @@ Tickets joinParts(const PoolSplit& split, const std::vector<Tickets>& partWheels
     return tickets;
 }
 
+Tickets withLastNumberReplaced(const Tickets& wheel, int v, int k)
+{
+    Tickets tickets;
+    for (PoolSet ticket : wheel) {
+        ticket.erase(v);
+        tickets.push_back(filled(ticket, v, k));
+    }
+    std::sort(tickets.begin(), tickets.end());
+    tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
+    return tickets;
+}
+
 Tickets withNumbersAdded(const Tickets& rest, const Tickets& partner, int restPool, int count)
 {
     Tickets tickets = rest;

@@ -30,6 +30,10 @@ bool splitSearchable(const PoolSplit& split, int guarantee);
 // shorter than K takes numbers of other parts to fill up.
 Tickets joinParts(const PoolSplit& split, const std::vector<Tickets>& partWheels, int v, int k);
 
+// A wheel of v numbers made of one of v + 1: each ticket holding the last
+// number takes the lowest one it lacks instead; tickets made alike count once.
+Tickets withLastNumberReplaced(const Tickets& wheel, int v, int k);
+
 // The last `count` numbers of a pool of restPool + count added to a wheel of
 // the others: a T-set without them is on a ticket of `rest`, a wheel of the
 // others' T-sets; one with some of them has at most T - 1 others, on a

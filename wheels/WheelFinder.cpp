@@ -84,8 +84,6 @@ private:
     // Wheels of one number more without it, and of one or a few numbers
     // fewer with them added: where a design exists for a nearby pool.
     void findNeighbours();
-    // The wheel of one number more, that number replaced.
-    Tickets fromOneMore();
     // A finder for another shape with a fraction of what is left.
     FoundWheel findOther(const WheelShape& shape, double fraction);
     bool tell(const SearchProgress& progress);
@@ -330,27 +328,6 @@ void Finder::findCovering()
     }
 }
 
-Tickets Finder::fromOneMore()
-{
-    const int v = shape_.pool;
-    const int t = shape_.guarantee;
-    // Each ticket holding the number left out takes the lowest one it lacks instead.
-    Tickets without;
-    for (PoolSet ticket : findOther({v + 1, shape_.ticket, t, t}, kNeighbourShare).tickets) {
-        if (ticket.contains(v)) {
-            ticket.erase(v);
-            int p = 0;
-            while (ticket.contains(p))
-                ++p;
-            ticket.insert(p);
-        }
-        without.push_back(ticket);
-    }
-    std::sort(without.begin(), without.end());
-    without.erase(std::unique(without.begin(), without.end()), without.end());
-    return without;
-}
-
 void Finder::findNeighbours()
 {
     const int v = shape_.pool;
@@ -372,7 +349,8 @@ void Finder::findNeighbours()
         if (least >= found_.tickets.size())
             continue;
         if (added == 0) {
-            consider(fromOneMore(), "a wheel of one number more, that number replaced");
+            consider(withLastNumberReplaced(findOther({v + 1, k, t, t}, kNeighbourShare).tickets, v, k),
+                     "a wheel of one number more, that number replaced");
             continue;
         }
         const Tickets rest = findOther({v - added, k, t, t}, kNeighbourShare).tickets;

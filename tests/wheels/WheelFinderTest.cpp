@@ -98,6 +98,21 @@ TEST(WheelConstructions, NumbersAddedToAWheelOfTheRestKeepItsGuarantee)
     }
 }
 
+// Two tickets that differ only in the number left out become one.
+TEST(WheelConstructions, AWheelOfOneNumberMoreWithThatNumberReplaced)
+{
+    const Tickets replaced = withLastNumberReplaced(
+        {setOf({0, 1, 2, 3, 4}), setOf({0, 1, 2, 4, 5}), setOf({1, 2, 3, 4, 5}), setOf({1, 2, 3, 4, 6})}, 6, 5);
+    EXPECT_EQ(replaced, (Tickets{setOf({0, 1, 2, 3, 4}), setOf({0, 1, 2, 4, 5}), setOf({1, 2, 3, 4, 5})}));
+    for (const WheelShape shape : {WheelShape{9, 5, 3, 3}, WheelShape{12, 6, 3, 3}}) {
+        const Tickets wheel = withLastNumberReplaced(find({shape.pool + 1, shape.ticket, 3, 3}).tickets, shape.pool,
+                                                     shape.ticket);
+        EXPECT_TRUE(allOfSize(wheel, shape.ticket));
+        EXPECT_TRUE(std::none_of(wheel.begin(), wheel.end(), [&](const PoolSet& t) { return t.contains(shape.pool); }));
+        EXPECT_EQ(checkWheel(shape, wheel, 1'000'000).kind, WheelVerdict::Kind::Proven) << shape.pool;
+    }
+}
+
 // Cells whose best size is the lower bound: the search stops there.
 TEST(WheelFinder, SmallCellsAtTheirBestSizes)
 {
