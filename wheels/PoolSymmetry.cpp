@@ -7,7 +7,7 @@
 int PoolSymmetry::scalings() const
 {
     int count = 1;
-    for (int power = multiplier % length; length > 1 && power != 1; power = power * multiplier % length)
+    for (int power = product(multiplier, 1); length > 1 && power != 1; power = product(power, multiplier))
         ++count;
     return count;
 }
@@ -74,5 +74,17 @@ std::vector<PoolSymmetry> bigPoolSymmetries(int v)
     std::vector<PoolSymmetry> groups{{v, 1}, {v - 1, 1}};
     for (int length = v; length >= v - 1; --length)
         addMultipliers(groups, length, 1);
+    if (const PrimePowerField* field = PrimePowerField::of(v)) {
+        // Each group of multiples bigger than those of the turns: the sums
+        // with fewer multiples make wheels like the turns'.
+        for (int order = kMostScalings + 1; order <= kMostFieldScalings; ++order) {
+            if ((v - 1) % order != 0)
+                continue;
+            int multiplier = 1;
+            for (int i = 0; i < (v - 1) / order; ++i)
+                multiplier = field->times(multiplier, field->generator());
+            groups.push_back({v, 1, multiplier, field});
+        }
+    }
     return groups;
 }

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PrimePowerField.h"
 #include "WheelShape.h"
 
 #include <vector>
 
 // A group of the pool's positions: `cycles` cycles of `length` positions
 // each (0 to length - 1 the first, and so on) that turn, the rest left in
-// place; with a multiplier m, also x -> m x within each cycle. A wheel that
+// place; with a multiplier m, also x -> m x within each cycle. With a field
+// of `length` elements (one cycle of a prime power), its sums and products
+// take the place of the turns and the multiples: x -> x + b for every b,
+// and x -> m x. A wheel that
 // the group maps onto itself is known by one ticket of each orbit, so a
 // search among such wheels has a fraction of the choices, and many of the
 // smallest wheels known are of this kind.
@@ -15,13 +19,15 @@ struct PoolSymmetry {
     int length = 1;
     int cycles = 0;
     int multiplier = 1; // prime to length
+    const PrimePowerField* field = nullptr;
 
     // Where a position goes in `turns` turns.
     int image(int position, int turns = 1) const
     {
-        return position < length * cycles
-                   ? position - position % length + (position % length + turns) % length
-                   : position;
+        if (position >= length * cycles)
+            return position;
+        const int offset = position % length;
+        return position - offset + (field ? field->plus(offset, turns % length) : (offset + turns) % length);
     }
     // Where a position goes multiplied once.
     int scaled(int position) const { return scaledBy(position, multiplier); }
@@ -37,7 +43,7 @@ struct PoolSymmetry {
     {
         scratch.resize(positions.size());
         const int times = scalings();
-        for (int s = 0, factor = 1; s < times; ++s, factor = factor * multiplier % length)
+        for (int s = 0, factor = 1; s < times; ++s, factor = product(factor, multiplier))
             for (int turn = 0; turn < length; ++turn) {
                 for (std::size_t i = 0; i < positions.size(); ++i)
                     scratch[i] = image(scaledBy(positions[i], factor), turn);
@@ -46,9 +52,10 @@ struct PoolSymmetry {
     }
 
 private:
+    int product(int a, int b) const { return field ? field->times(a, b) : a * b % length; }
     int scaledBy(int position, int factor) const
     {
-        return position < length * cycles ? position - position % length + position % length * factor % length
+        return position < length * cycles ? position - position % length + product(position % length, factor)
                                           : position;
     }
 };
@@ -56,8 +63,10 @@ private:
 // Every ticket of the orbits of the given ones, each once.
 Tickets expandOrbits(const Tickets& base, const PoolSymmetry& symmetry);
 
-// The most multipliers (powers of one) a group worth trying has.
+// The most multipliers (powers of one) a group worth trying has; in a
+// field, whose sums mix the numbers more than a turn does, more.
 constexpr int kMostScalings = 6;
+constexpr int kMostFieldScalings = 8;
 
 // The groups worth trying for a pool of v positions: turns of every cycle
 // length from 2 up with as many whole cycles as fit, and those with one

@@ -50,8 +50,19 @@ std::uint64_t moveWork(const WheelShape& shape)
     return std::max<std::uint64_t>(1, 2 * binomial(shape.ticket - 1, shape.guarantee - 1) * outside);
 }
 
+// A turn with multipliers has a fraction of the orbits to search, and that
+// fraction of a round's work; a field's sums and multiples, whose wheels of
+// a big pool come only after a long search, have a whole share.
+std::uint64_t workShare(const std::optional<PoolSymmetry>& symmetry)
+{
+    return symmetry && !symmetry->field ? static_cast<std::uint64_t>(symmetry->scalings()) : 1;
+}
+
 std::string symmetryName(const PoolSymmetry& symmetry)
 {
+    if (symmetry.field)
+        return "a choice among orbits of tickets under the sums and the multiples by " + std::to_string(symmetry.scalings())
+               + " numbers of the field of " + std::to_string(symmetry.length) + " numbers";
     return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
            + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers"
            + (symmetry.multiplies() ? " and multiples by " + std::to_string(symmetry.multiplier) : "");
@@ -273,9 +284,7 @@ void Finder::findCovering()
             if (chooser.stuck)
                 chooser.search->startAfresh(seedFor(chooser.symmetry ? &*chooser.symmetry : nullptr));
             chooser.stuck = false;
-            // A group with multipliers has a fraction of the orbits to search, and that fraction of the work.
-            const std::size_t size = choose(*chooser.search, round / (chooser.symmetry ? chooser.symmetry->scalings() : 1),
-                                            chooser.method);
+            const std::size_t size = choose(*chooser.search, round / workShare(chooser.symmetry), chooser.method);
             if (size == 0)
                 continue;
             chooser.best = std::min(chooser.best, size);
