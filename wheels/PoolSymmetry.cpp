@@ -80,10 +80,7 @@ std::vector<PoolSymmetry> bigPoolSymmetries(int v)
         for (int order = kMostScalings + 1; order <= kMostFieldScalings; ++order) {
             if ((v - 1) % order != 0)
                 continue;
-            int multiplier = 1;
-            for (int i = 0; i < (v - 1) / order; ++i)
-                multiplier = field->times(multiplier, field->generator());
-            groups.push_back({v, 1, multiplier, field});
+            groups.push_back({v, 1, field->power(field->generator(), (v - 1) / order), field});
         }
     }
     return groups;

@@ -32,39 +32,40 @@ PrimePowerField::PrimePowerField(int p, int e) : q_(1)
 {
     for (int i = 0; i < e; ++i)
         q_ *= p;
-    const auto cells = static_cast<std::size_t>(q_ * q_);
-    sum_.resize(cells);
-    product_.resize(cells);
-    for (int a = 0; a < q_; ++a)
-        for (int b = 0; b < q_; ++b) {
-            auto d = digits(a, p, e);
-            const auto db = digits(b, p, e);
+    const auto size = static_cast<std::size_t>(q_);
+    std::vector<std::vector<int>> coefficients;
+    for (int x = 0; x < q_; ++x)
+        coefficients.push_back(digits(x, p, e));
+    sum_.resize(size * size);
+    product_.resize(size * size);
+    for (std::size_t a = 0; a < size; ++a)
+        for (std::size_t b = 0; b < size; ++b) {
+            std::vector<int> d(coefficients[a]);
             for (std::size_t i = 0; i < d.size(); ++i)
-                d[i] = (d[i] + db[i]) % p;
-            sum_[static_cast<std::size_t>(a * q_ + b)] = number(d, p);
+                d[i] = (d[i] + coefficients[b][i]) % p;
+            sum_[a * size + b] = number(d, p);
         }
     // x^e = -(c_0 + c_1 x + ... ) for each monic polynomial in turn, until
     // one makes an element whose powers reach every other: then it is
     // irreducible, and the ring a field.
-    for (int tail = 0; tail < q_ && generator_ == 0; ++tail) {
-        const auto reduce = digits(tail, p, e);
-        for (int a = 0; a < q_; ++a)
-            for (int b = 0; b < q_; ++b) {
-                const auto da = digits(a, p, e);
-                const auto db = digits(b, p, e);
-                std::vector<int> full(static_cast<std::size_t>(2 * e), 0);
-                for (int i = 0; i < e; ++i)
-                    for (int j = 0; j < e; ++j)
-                        full[static_cast<std::size_t>(i + j)] += da[static_cast<std::size_t>(i)] * db[static_cast<std::size_t>(j)];
-                for (int i = 2 * e - 1; i >= e; --i) {
-                    const int high = full[static_cast<std::size_t>(i)] % p;
-                    for (int j = 0; j < e; ++j)
-                        full[static_cast<std::size_t>(i - e + j)] += (p - reduce[static_cast<std::size_t>(j)]) * high;
+    const auto degree = static_cast<std::size_t>(e);
+    for (std::size_t tail = 0; tail < size && generator_ == 0; ++tail) {
+        const std::vector<int>& reduce = coefficients[tail];
+        for (std::size_t a = 0; a < size; ++a)
+            for (std::size_t b = 0; b < size; ++b) {
+                std::vector<int> full(2 * degree, 0);
+                for (std::size_t i = 0; i < degree; ++i)
+                    for (std::size_t j = 0; j < degree; ++j)
+                        full[i + j] += coefficients[a][i] * coefficients[b][j];
+                for (std::size_t i = 2 * degree - 1; i >= degree; --i) {
+                    const int high = full[i] % p;
+                    for (std::size_t j = 0; j < degree; ++j)
+                        full[i - degree + j] += (p - reduce[j]) * high;
                 }
-                std::vector<int> low(full.begin(), full.begin() + e);
-                for (int& digit : low)
+                full.resize(degree);
+                for (int& digit : full)
                     digit %= p;
-                product_[static_cast<std::size_t>(a * q_ + b)] = number(low, p);
+                product_[a * size + b] = number(full, p);
             }
         for (int g = 2; g < q_ && generator_ == 0; ++g) {
             int power = g;
@@ -75,6 +76,14 @@ PrimePowerField::PrimePowerField(int p, int e) : q_(1)
                 generator_ = g;
         }
     }
+}
+
+int PrimePowerField::power(int a, int n) const
+{
+    int result = 1;
+    for (int i = 0; i < n; ++i)
+        result = times(result, a);
+    return result;
 }
 
 const PrimePowerField* PrimePowerField::of(int q)

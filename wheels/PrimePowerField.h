@@ -19,6 +19,8 @@ public:
     int times(int a, int b) const { return product_[static_cast<std::size_t>(a * q_ + b)]; }
     // An element whose powers are every element but 0.
     int generator() const { return generator_; }
+    // a to the n-th power (n >= 0).
+    int power(int a, int n) const;
 
     // The field of p^e elements (p prime); `of` keeps one of each.
     PrimePowerField(int p, int e);

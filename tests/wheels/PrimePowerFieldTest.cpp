@@ -70,10 +70,7 @@ TEST(PrimePowerField, FieldOrbitsOfFourTicketsWheel49NumbersIn1176TicketsOf6)
 {
     const PrimePowerField* field = PrimePowerField::of(49);
     ASSERT_NE(field, nullptr);
-    int multiplier = 1;
-    for (int i = 0; i < 6; ++i)
-        multiplier = field->times(multiplier, field->generator());
-    const PoolSymmetry group{49, 1, multiplier, field};
+    const PoolSymmetry group{49, 1, field->power(field->generator(), 6), field};
     ASSERT_EQ(group.scalings(), 8);
     const Tickets wheel = expandOrbits({setOf({1, 6, 9, 13, 14, 16}), setOf({1, 6, 11, 18, 21, 23}),
                                         setOf({0, 3, 4, 5, 9, 28}), setOf({1, 2, 5, 9, 20, 28})},
