@@ -66,6 +66,12 @@ std::vector<PoolSymmetry> symmetriesFor(int v)
     for (int cycles = 1; cycles <= 2; ++cycles)
         for (int length = std::max(3, (v - 2 + cycles - 1) / cycles); length * cycles <= v; ++length)
             addMultipliers(groups, length, cycles);
+    for (int length = 3; length <= v - 2; ++length)
+        if ((v - 2) % length == 0) {
+            PoolSymmetry mirror{length, (v - 2) / length, length - 1};
+            mirror.swapsInPlace = true;
+            groups.push_back(mirror);
+        }
     return groups;
 }
 

@@ -11,7 +11,10 @@
 // place; with a multiplier m, also x -> m x within each cycle. With a field
 // of `length` elements (one cycle of a prime power), its sums and products
 // take the place of the turns and the multiples: x -> x + b for every b,
-// and x -> m x. A wheel that
+// and x -> m x. With `swapsInPlace` and a multiplier of an even order, its
+// odd powers also swap the first two positions in place: the reflection of
+// three cycles of 6 that swaps the two numbers left over makes 70 tickets
+// of 6 for 20 numbers, 3 if 3. A wheel that
 // the group maps onto itself is known by one ticket of each orbit, so a
 // search among such wheels has a fraction of the choices, and many of the
 // smallest wheels known are of this kind.
@@ -20,6 +23,7 @@ struct PoolSymmetry {
     int cycles = 0;
     int multiplier = 1; // prime to length
     const PrimePowerField* field = nullptr;
+    bool swapsInPlace = false;
 
     // Where a position goes in `turns` turns.
     int image(int position, int turns = 1) const
@@ -43,12 +47,18 @@ struct PoolSymmetry {
     {
         scratch.resize(positions.size());
         const int times = scalings();
-        for (int s = 0, factor = 1; s < times; ++s, factor = product(factor, multiplier))
+        const int inPlace = length * cycles;
+        for (int s = 0, factor = 1; s < times; ++s, factor = product(factor, multiplier)) {
+            const bool swap = swapsInPlace && s % 2 == 1;
             for (int turn = 0; turn < length; ++turn) {
-                for (std::size_t i = 0; i < positions.size(); ++i)
-                    scratch[i] = image(scaledBy(positions[i], factor), turn);
+                for (std::size_t i = 0; i < positions.size(); ++i) {
+                    const int p = positions[i];
+                    scratch[i] = swap && (p == inPlace || p == inPlace + 1) ? 2 * inPlace + 1 - p
+                                                                            : image(scaledBy(p, factor), turn);
+                }
                 f(scratch);
             }
+        }
     }
 
 private:
@@ -72,7 +82,8 @@ constexpr int kMostFieldScalings = 8;
 // length from 2 up with as many whole cycles as fit, and those with one
 // cycle fewer; the turns of one or two cycles that leave at most two
 // positions in place also with a multiplier, one for each group of
-// multipliers.
+// multipliers; the turns of any cycles that leave exactly two in place
+// also mirrored (x -> -x) with the two swapped.
 std::vector<PoolSymmetry> symmetriesFor(int v);
 // Those for a pool too big for every turn: one cycle of all v positions and
 // one of v - 1 with one in place, each also with a multiplier, one for each

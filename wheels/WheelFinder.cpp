@@ -65,7 +65,8 @@ std::string symmetryName(const PoolSymmetry& symmetry)
                + " numbers of the field of " + std::to_string(symmetry.length) + " numbers";
     return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
            + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers"
-           + (symmetry.multiplies() ? " and multiples by " + std::to_string(symmetry.multiplier) : "");
+           + (symmetry.multiplies() ? " and multiples by " + std::to_string(symmetry.multiplier) : "")
+           + (symmetry.swapsInPlace ? " that swap the two numbers in place" : "");
 }
 
 class Finder {
@@ -308,21 +309,26 @@ void Finder::findCovering()
         // The neighbours' wheels come once the pool's own searches have had a few rounds.
         if (round == 4 * kFirstSlice && firstRounds && !outer_ && shape_.pool <= kMostSymmetricPool && !done())
             findNeighbours();
-        // The better half of the plain choices goes on, down to a few; a
-        // group with multipliers, a small search that settles soon, only
-        // while it beats them all.
+        // The better half of the plain choices goes on, down to a few, and
+        // so does the better half of the groups with multipliers, small
+        // searches whose first runs are as much a lottery, and any group
+        // that beats every plain choice.
         const auto firstPlain = std::stable_partition(choosers.begin(), choosers.end(), [](const Chooser& c) {
             return c.symmetry && c.symmetry->multiplies();
         });
         const auto byBest = [](const Chooser& a, const Chooser& b) { return a.best < b.best; };
+        std::stable_sort(choosers.begin(), firstPlain, byBest);
         std::stable_sort(firstPlain, choosers.end(), byBest);
+        const auto betterHalf = [](std::size_t count) { return std::min(count, std::max(kFewestChoosers, (count + 1) / 2)); };
         const auto plain = static_cast<std::size_t>(choosers.end() - firstPlain);
-        if (plain > kFewestChoosers)
-            rest(firstPlain + static_cast<std::ptrdiff_t>(std::max(kFewestChoosers, (plain + 1) / 2)), choosers.end());
         const std::size_t plainBest = plain == 0 ? ~std::size_t{0} : firstPlain->best;
-        rest(choosers.begin(), std::stable_partition(choosers.begin(), firstPlain, [plainBest](const Chooser& c) {
-                 return c.best >= plainBest;
-             }));
+        rest(firstPlain + static_cast<std::ptrdiff_t>(betterHalf(plain)), choosers.end());
+        const auto beating = std::partition_point(choosers.begin(), firstPlain,
+                                                  [plainBest](const Chooser& c) { return c.best < plainBest; });
+        const auto groups = static_cast<std::size_t>(firstPlain - choosers.begin());
+        rest(choosers.begin() + static_cast<std::ptrdiff_t>(
+                 std::max(betterHalf(groups), static_cast<std::size_t>(beating - choosers.begin()))),
+             firstPlain);
         if (round == kLastRound) {
             std::move(resting.begin(), resting.end(), std::back_inserter(choosers));
             resting.clear();

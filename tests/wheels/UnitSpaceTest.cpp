@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 // Every set of M positions has its own rank, from 0 in the order the sets
 // come in, and reads back from it; a rank with one more position inserted
@@ -76,14 +77,46 @@ TEST(PoolSymmetry, MultipliesWithinACycleAndExpandsTheWholeGroupsOrbit)
 
 TEST(PoolSymmetry, OffersEachGroupOfMultipliersOnceForTheLongestCycles)
 {
-    std::vector<std::pair<int, int>> multiplied;
+    std::vector<std::tuple<int, int, bool>> multiplied;
     for (const PoolSymmetry& group : symmetriesFor(7))
         if (group.multiplies())
-            multiplied.emplace_back(group.length, group.multiplier);
+            multiplied.emplace_back(group.length, group.multiplier, group.swapsInPlace);
     // Mod 5, 3 makes the same group as 2; mod 7, 4 and 5 those of 2 and 3;
-    // two cycles of 3 leave one number in place.
-    EXPECT_EQ(multiplied,
-              (std::vector<std::pair<int, int>>{{5, 2}, {5, 4}, {6, 5}, {7, 2}, {7, 3}, {7, 6}, {3, 2}}));
+    // two cycles of 3 leave one number in place. One cycle of 5 leaves two,
+    // which its mirror image swaps.
+    EXPECT_EQ(multiplied, (std::vector<std::tuple<int, int, bool>>{{5, 2, false},
+                                                                   {5, 4, false},
+                                                                   {6, 5, false},
+                                                                   {7, 2, false},
+                                                                   {7, 3, false},
+                                                                   {7, 6, false},
+                                                                   {3, 2, false},
+                                                                   {5, 4, true}}));
+    // 12 numbers: one cycle of 10, two of 5, and the pairs of 2 (their own mirror) none.
+    std::vector<std::pair<int, int>> mirrored;
+    for (const PoolSymmetry& group : symmetriesFor(12))
+        if (group.swapsInPlace)
+            mirrored.emplace_back(group.length, group.cycles);
+    EXPECT_EQ(mirrored, (std::vector<std::pair<int, int>>{{5, 2}, {10, 1}}));
+}
+
+TEST(PoolSymmetry, TheMirrorImageSwapsTheTwoInPlace)
+{
+    PoolSymmetry group{3, 2, 2}; // (0 1 2)(3 4 5) and x -> -x; 6 and 7 in place
+    group.swapsInPlace = true;
+    // A set with one of the two has its turns with it and their mirror
+    // images with the other; the two together stay.
+    const auto sorted = [](Tickets tickets) {
+        std::sort(tickets.begin(), tickets.end());
+        return tickets;
+    };
+    EXPECT_EQ(expandOrbits({setOf({0, 6})}, group),
+              sorted({setOf({0, 6}), setOf({0, 7}), setOf({1, 6}), setOf({1, 7}), setOf({2, 6}), setOf({2, 7})}));
+    EXPECT_EQ(expandOrbits({setOf({0, 6, 7})}, group).size(), 3u);
+    EXPECT_EQ(expandOrbits({setOf({1, 2, 6})}, group), sorted({setOf({0, 1, 6}), setOf({0, 2, 6}), setOf({1, 2, 6}),
+                                                               setOf({0, 1, 7}), setOf({0, 2, 7}), setOf({1, 2, 7})}));
+    group.swapsInPlace = false;
+    EXPECT_EQ(expandOrbits({setOf({0, 6})}, group).size(), 3u);
 }
 
 TEST(PoolSymmetry, TurnsABigPoolInOneCycleWithAndWithoutAFixedNumberAndMultiplied)
