@@ -188,6 +188,24 @@ TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
     }
 }
 
+// Three turning cycles of 6, mirrored while the two numbers left over
+// swap, hold a wheel of 20 numbers in 70 tickets of 6, 3 if 3: one fewer
+// than the best known before it.
+TEST(TicketChooser, FindsTwentyNumbersInSeventyTicketsUnderAMirroredTurn)
+{
+    const WheelShape shape{20, 6, 3, 3};
+    PoolSymmetry group{6, 3, 5};
+    group.swapsInPlace = true;
+    SearchLimits limits;
+    limits.steps = 10'000'000;
+    limits.target = 70;
+    TicketChooser chooser(shape, 2, &group);
+    const Tickets wheel = chooser.run(limits, {});
+    ASSERT_EQ(wheel.size(), 70u);
+    EXPECT_EQ(expandOrbits(wheel, group), wheel);
+    EXPECT_EQ(checkWheel(shape, wheel, kCheckBudget).kind, WheelVerdict::Kind::Proven);
+}
+
 // The finder starts a stuck choice afresh instead of building it again:
 // nothing of its past may change the wheels a seed gives.
 TEST(TicketChooser, StartsAfreshAsANewChooserWithThatSeed)
