@@ -17,11 +17,13 @@ constexpr std::uint64_t kLooksPerWork = 12;
 constexpr double kWatchSeconds = 0.05;
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 // A search that has gone four times as long without a smaller cover as it
-// took to find its last one, and at least this much work, starts again:
-// soon enough for many fresh starts in a small pool, late enough for the
-// slow finds of a big one.
+// took to find its last one, and at least this much work per (ticket,
+// T-set) pair it holds, up to the most, starts again: many fresh starts for
+// a small search, whose starts either find a small wheel at once or stick,
+// and time for the slow finds of a big one.
 constexpr std::uint64_t kPatience = 4;
-constexpr std::uint64_t kLeastPatience = 50'000'000;
+constexpr std::uint64_t kPatiencePerPair = 50;
+constexpr std::uint64_t kMostLeastPatience = 50'000'000;
 
 } // namespace
 
@@ -215,6 +217,8 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
     const auto target = static_cast<std::int64_t>(std::max<std::size_t>(limits.target, 1));
     const auto started = std::chrono::steady_clock::now();
     const std::uint64_t lookLimit = looks_ + limits.steps * kLooksPerWork;
+    const std::uint64_t leastPatience =
+        std::min<std::uint64_t>(kMostLeastPatience, kPatiencePerPair * in_.rowList.size()) * kLooksPerWork;
     double lastWatch = -kWatchSeconds;
     for (std::uint64_t steps = 0; bestTotal_ > target; ++steps) {
         ++step_;
@@ -233,7 +237,7 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
         }
         if (limits.steps && looks_ > lookLimit)
             break;
-        if (looks_ - improvedAt_ > std::max(kLeastPatience * kLooksPerWork, kPatience * (improvedAt_ - startedAt_))) {
+        if (looks_ - improvedAt_ > std::max(leastPatience, kPatience * (improvedAt_ - startedAt_))) {
             start();
             continue;
         }
