@@ -66,10 +66,17 @@ std::vector<PoolSymmetry> symmetriesFor(int v)
     for (int cycles = 1; cycles <= 2; ++cycles)
         for (int length = std::max(3, (v - 2 + cycles - 1) / cycles); length * cycles <= v; ++length)
             addMultipliers(groups, length, cycles);
+    // The mirror image x -> -x within every cycle of many short ones, one
+    // number or none in place (one or two cycles have all their multipliers
+    // above): six cycles of 3 mirrored make 60 tickets of 6 for 19 numbers,
+    // 3 if 3, at once. With two numbers in place, the mirror swaps them.
     for (int length = 3; length <= v - 2; ++length)
-        if ((v - 2) % length == 0) {
-            PoolSymmetry mirror{length, (v - 2) / length, length - 1};
-            mirror.swapsInPlace = true;
+        for (int inPlace = 0; inPlace <= 2; ++inPlace) {
+            const int cycles = (v - inPlace) / length;
+            if ((v - inPlace) % length != 0 || (inPlace < 2 && cycles <= 2))
+                continue;
+            PoolSymmetry mirror{length, cycles, length - 1};
+            mirror.swapsInPlace = inPlace == 2;
             groups.push_back(mirror);
         }
     return groups;

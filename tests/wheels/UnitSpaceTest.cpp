@@ -98,6 +98,14 @@ TEST(PoolSymmetry, OffersEachGroupOfMultipliersOnceForTheLongestCycles)
         if (group.swapsInPlace)
             mirrored.emplace_back(group.length, group.cycles);
     EXPECT_EQ(mirrored, (std::vector<std::pair<int, int>>{{5, 2}, {10, 1}}));
+    // 19 numbers: six cycles of 3 and three of 6 mirrored with one in place,
+    // and one cycle of 17 with the two swapped; two cycles of 9 have all
+    // their multipliers already.
+    std::vector<std::tuple<int, int, bool>> mirrors;
+    for (const PoolSymmetry& group : symmetriesFor(19))
+        if (group.length > 2 && group.multiplier == group.length - 1 && (group.cycles > 2 || group.swapsInPlace))
+            mirrors.emplace_back(group.length, group.cycles, group.swapsInPlace);
+    EXPECT_EQ(mirrors, (std::vector<std::tuple<int, int, bool>>{{3, 6, false}, {6, 3, false}, {17, 1, true}}));
 }
 
 TEST(PoolSymmetry, TheMirrorImageSwapsTheTwoInPlace)
