@@ -17,15 +17,30 @@ constexpr std::uint64_t kLooksPerWork = 12;
 constexpr double kWatchSeconds = 0.05;
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 // A search that has gone four times as long without a smaller cover as it
-// took to find its last one, and at least this much work per (ticket,
-// T-set) pair it holds, up to the most, starts again: many fresh starts for
-// a small search, whose starts either find a small wheel at once or stick,
-// and time for the slow finds of a big one.
+// took to find its last one, and at least its start's patience, starts
+// again. The patience of the starts goes 1 1 2 1 1 2 4 1 1 2 1 1 2 4 8 ...
+// (Luby's sequence) times this much work per (ticket, T-set) pair the
+// search holds, up to the most: many short starts for a small search, whose
+// starts either find a small wheel at once or stick, and now and then a
+// long one for the slow finds.
 constexpr std::uint64_t kPatience = 4;
-constexpr std::uint64_t kPatiencePerPair = 50;
+constexpr std::uint64_t kPatiencePerPair = 10;
 constexpr std::uint64_t kMostLeastPatience = 50'000'000;
 
 } // namespace
+
+// A block of 2^k - 1 terms is the block before twice, then 2^(k-1).
+std::uint64_t startShare(std::uint64_t n)
+{
+    for (;;) {
+        std::uint64_t block = 1;
+        while (block < n)
+            block = 2 * block + 1;
+        if (block == n)
+            return (block + 1) / 2;
+        n -= block / 2;
+    }
+}
 
 // The search, which keeps its weights and its place between runs.
 class RowWeighting {
@@ -68,6 +83,8 @@ private:
     std::int64_t startBest_ = 0;
     std::uint64_t startedAt_ = 0;
     std::uint64_t improvedAt_ = 0;
+    std::uint64_t starts_ = 0; // since the search or its fresh start began
+    std::uint64_t leastPatience_ = 0; // in looks
     std::uint32_t lastAdded_ = kNone;
     std::uint64_t step_ = 0;
     mutable std::uint64_t looks_ = 0; // columns and rows looked at: the search's work
@@ -109,6 +126,9 @@ void RowWeighting::start()
         bestTotal_ = total_;
     }
     startBest_ = total_;
+    ++starts_;
+    const std::uint64_t patience = startShare(starts_) * kPatiencePerPair * in_.rowList.size();
+    leastPatience_ = std::min(kMostLeastPatience, patience) * kLooksPerWork;
     startedAt_ = looks_;
     improvedAt_ = looks_;
 }
@@ -116,6 +136,7 @@ void RowWeighting::start()
 void RowWeighting::startAfresh(std::uint64_t seed)
 {
     random_ = SearchRandom(seed);
+    starts_ = 0;
     best_.clear();
     bestTotal_ = 0;
     start();
@@ -217,8 +238,6 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
     const auto target = static_cast<std::int64_t>(std::max<std::size_t>(limits.target, 1));
     const auto started = std::chrono::steady_clock::now();
     const std::uint64_t lookLimit = looks_ + limits.steps * kLooksPerWork;
-    const std::uint64_t leastPatience =
-        std::min<std::uint64_t>(kMostLeastPatience, kPatiencePerPair * in_.rowList.size()) * kLooksPerWork;
     double lastWatch = -kWatchSeconds;
     for (std::uint64_t steps = 0; bestTotal_ > target; ++steps) {
         ++step_;
@@ -237,7 +256,7 @@ const std::vector<std::uint32_t>& RowWeighting::run(const SearchLimits& limits, 
         }
         if (limits.steps && looks_ > lookLimit)
             break;
-        if (looks_ - improvedAt_ > std::max(leastPatience, kPatience * (improvedAt_ - startedAt_))) {
+        if (looks_ - improvedAt_ > std::max(leastPatience_, kPatience * (improvedAt_ - startedAt_))) {
             start();
             continue;
         }

@@ -23,10 +23,10 @@ class RowWeighting;
 // T-sets still uncovered then weigh one more, which leads the search out
 // of a dead end. A short orbit costs less than a full one, so wheels of
 // mixed orbits are found too. Once it has gone four times as long without a
-// smaller covering as it took to find its last one, it starts again from a
-// greedy choice with every weight 1 (the smallest covering kept): a fresh
-// start finds what a stuck search does not. The search keeps its place
-// between runs.
+// smaller covering as it took to find its last one, and at least its
+// start's patience, it starts again from a greedy choice with every weight
+// 1 (the smallest covering kept): a fresh start finds what a stuck search
+// does not. The search keeps its place between runs.
 class TicketChooser {
 public:
     // columnsFit must hold.
@@ -47,3 +47,7 @@ private:
     std::optional<PoolSymmetry> symmetry_;
     std::unique_ptr<RowWeighting> search_;
 };
+
+// The n-th start's share of patience (n from 1): 1 1 2 1 1 2 4 1 1 2 ...
+// (Luby's sequence), many short starts and now and then a long one.
+std::uint64_t startShare(std::uint64_t n);

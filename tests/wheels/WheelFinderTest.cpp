@@ -188,22 +188,47 @@ TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
     }
 }
 
-// Three turning cycles of 6, mirrored while the two numbers left over
-// swap, hold a wheel of 20 numbers in 70 tickets of 6, 3 if 3: one fewer
-// than the best known before it.
-TEST(TicketChooser, FindsTwentyNumbersInSeventyTicketsUnderAMirroredTurn)
+// Each block of starts repeats the one before twice and ends with one as
+// long as both: a wrong term would leave a search only short starts, or
+// long ones it cannot afford.
+TEST(TicketChooser, GivesItsStartsPatienceInLubysSequence)
 {
-    const WheelShape shape{20, 6, 3, 3};
-    PoolSymmetry group{6, 3, 5};
-    group.swapsInPlace = true;
-    SearchLimits limits;
-    limits.steps = 10'000'000;
-    limits.target = 70;
-    TicketChooser chooser(shape, 2, &group);
-    const Tickets wheel = chooser.run(limits, {});
-    ASSERT_EQ(wheel.size(), 70u);
-    EXPECT_EQ(expandOrbits(wheel, group), wheel);
-    EXPECT_EQ(checkWheel(shape, wheel, kCheckBudget).kind, WheelVerdict::Kind::Proven);
+    std::vector<std::uint64_t> shares;
+    for (std::uint64_t n = 1; n <= 16; ++n)
+        shares.push_back(startShare(n));
+    EXPECT_EQ(shares, (std::vector<std::uint64_t>{1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, 1}));
+    const std::uint64_t big = std::uint64_t{1} << 40;
+    const std::vector<std::pair<std::uint64_t, std::uint64_t>> later{
+        {31, 16}, {62, 16}, {63, 32}, {1023, 512}, {1024, 1}, {big - 1, big / 2}};
+    for (const auto& [n, share] : later)
+        EXPECT_EQ(startShare(n), share) << n;
+}
+
+// Mirrored turns hold the best wheels known, or better: three cycles of 6
+// with the two numbers left over swapped hold 20 numbers in 70 tickets of
+// 6, 3 if 3 (one fewer than the best known before it), and six cycles of 3
+// with one number in place hold 19 numbers in 60.
+TEST(TicketChooser, FindsTheBestWheelsUnderMirroredTurns)
+{
+    struct Case {
+        WheelShape shape;
+        PoolSymmetry group;
+        std::uint64_t seed;
+        std::size_t size;
+    };
+    PoolSymmetry swapping{6, 3, 5};
+    swapping.swapsInPlace = true;
+    for (const Case& c : {Case{{20, 6, 3, 3}, swapping, 2, 70}, Case{{19, 6, 3, 3}, {3, 6, 2}, 1, 60}}) {
+        SCOPED_TRACE(c.shape.pool);
+        SearchLimits limits;
+        limits.steps = 10'000'000;
+        limits.target = c.size;
+        TicketChooser chooser(c.shape, c.seed, &c.group);
+        const Tickets wheel = chooser.run(limits, {});
+        ASSERT_EQ(wheel.size(), c.size);
+        EXPECT_EQ(expandOrbits(wheel, c.group), wheel);
+        EXPECT_EQ(checkWheel(c.shape, wheel, kCheckBudget).kind, WheelVerdict::Kind::Proven);
+    }
 }
 
 // The finder starts a stuck choice afresh instead of building it again:
