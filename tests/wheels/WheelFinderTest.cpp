@@ -188,10 +188,10 @@ TEST(TicketChooser, FindsEveryTripleOnceAmongTheOrbitsOfAGroup)
     }
 }
 
-// Each block of starts repeats the one before twice and ends with one as
-// long as both: a wrong term would leave a search only short starts, or
-// long ones it cannot afford.
-TEST(TicketChooser, GivesItsStartsPatienceInLubysSequence)
+// Each block of starts repeats the block before twice, then has one twice
+// as long as any in it: a wrong term would leave a search only short
+// starts, or long ones it cannot afford.
+TEST(StartShare, FollowsLubysSequence)
 {
     std::vector<std::uint64_t> shares;
     for (std::uint64_t n = 1; n <= 16; ++n)
