@@ -82,8 +82,9 @@ constexpr int kMostFieldScalings = 8;
 // length from 2 up with as many whole cycles as fit, and those with one
 // cycle fewer; the turns of one or two cycles that leave at most two
 // positions in place also with a multiplier, one for each group of
-// multipliers; the turns of any cycles that leave exactly two in place
-// also mirrored (x -> -x) with the two swapped.
+// multipliers; the turns of three or more cycles that leave one position
+// in place or none, and of any cycles that leave exactly two, also
+// mirrored (x -> -x within each cycle, the two in place swapped).
 std::vector<PoolSymmetry> symmetriesFor(int v);
 // Those for a pool too big for every turn: one cycle of all v positions and
 // one of v - 1 with one in place, each also with a multiplier, one for each
