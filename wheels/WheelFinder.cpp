@@ -224,6 +224,7 @@ void Finder::findCovering()
 {
     Tickets annealed = greedyCovering(shape_, seeds_.next());
     consider(annealed, "a greedy choice");
+    std::string annealedMethod = "annealing";
     // A choice, the smallest wheel it has found, and the size its last run
     // ended at: a run that has not got below it is stuck, and at its next
     // turn starts again as a new choice with a seed of its own would.
@@ -293,7 +294,7 @@ void Finder::findCovering()
             chooser.last = chooser.stuck ? ~std::size_t{0} : size;
             if (i == 0) {
                 annealed = search(annealed, round);
-                consider(annealed, "annealing");
+                consider(annealed, annealedMethod);
             }
         }
         // Half the round's work, while the annealing keeps up with the choices.
@@ -302,13 +303,22 @@ void Finder::findCovering()
             chosenBest = std::min(chosenBest, chooser.best);
         if (choosers.empty() || (spent_ - before > 2 * round && annealed.size() <= chosenBest)) {
             annealed = search(annealed, choosers.empty() ? round : spent_ - before - 2 * round);
-            consider(annealed, "annealing");
+            consider(annealed, annealedMethod);
         }
         if (spentAll())
             break;
         // The neighbours' wheels come once the pool's own searches have had a few rounds.
-        if (round == 4 * kFirstSlice && firstRounds && !outer_ && shape_.pool <= kMostSymmetricPool && !done())
+        if (round == 4 * kFirstSlice && firstRounds && !outer_ && shape_.pool <= kMostSymmetricPool && !done()) {
+            const std::size_t searched = found_.tickets.size();
             findNeighbours();
+            // A neighbour's wheel that beats every search is put together
+            // from two, with tickets to spare where they meet: the annealing
+            // goes on from it.
+            if (found_.tickets.size() < searched) {
+                annealed = found_.tickets;
+                annealedMethod = found_.method + ", made smaller by annealing";
+            }
+        }
         // The better half of the plain choices goes on, down to a few, and
         // so does the better half of the groups with multipliers, small
         // searches whose first runs are as much a lottery, and any group
