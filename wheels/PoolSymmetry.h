@@ -14,22 +14,32 @@
 // and x -> m x. With `swapsInPlace` and a multiplier of an even order, its
 // odd powers also swap the first two positions in place: the reflection of
 // three cycles of 6 that swaps the two numbers left over makes 70 tickets
-// of 6 for 20 numbers, 3 if 3. A wheel that
-// the group maps onto itself is known by one ticket of each orbit, so a
-// search among such wheels has a fraction of the choices, and many of the
-// smallest wheels known are of this kind.
+// of 6 for 20 numbers, 3 if 3. After the cycles, `halfCycles` cycles of
+// half their length may turn with them (a plain turn only): two cycles of 4
+// and one of 2, five numbers in place, make 55 tickets of 5 for 15 numbers,
+// 3 if 3. A wheel that the group maps onto itself is known by one ticket of
+// each orbit, so a search among such wheels has a fraction of the choices,
+// and many of the smallest wheels known are of this kind.
 struct PoolSymmetry {
     int length = 1;
     int cycles = 0;
     int multiplier = 1; // prime to length
     const PrimePowerField* field = nullptr;
     bool swapsInPlace = false;
+    int halfCycles = 0;
 
+    // The first position left in place.
+    int inPlace() const { return length * cycles + length / 2 * halfCycles; }
     // Where a position goes in `turns` turns.
     int image(int position, int turns = 1) const
     {
-        if (position >= length * cycles)
+        if (position >= inPlace())
             return position;
+        if (position >= length * cycles) {
+            const int half = length / 2;
+            const int offset = (position - length * cycles) % half;
+            return position - offset + (offset + turns) % half;
+        }
         const int offset = position % length;
         return position - offset + (field ? field->plus(offset, turns % length) : (offset + turns) % length);
     }
@@ -47,14 +57,14 @@ struct PoolSymmetry {
     {
         scratch.resize(positions.size());
         const int times = scalings();
-        const int inPlace = length * cycles;
+        const int first = inPlace();
         for (int s = 0, factor = 1; s < times; ++s, factor = product(factor, multiplier)) {
             const bool swap = swapsInPlace && s % 2 == 1;
             for (int turn = 0; turn < length; ++turn) {
                 for (std::size_t i = 0; i < positions.size(); ++i) {
                     const int p = positions[i];
-                    scratch[i] = swap && (p == inPlace || p == inPlace + 1) ? 2 * inPlace + 1 - p
-                                                                            : image(scaledBy(p, factor), turn);
+                    scratch[i] = swap && (p == first || p == first + 1) ? 2 * first + 1 - p
+                                                                        : image(scaledBy(p, factor), turn);
                 }
                 f(scratch);
             }
@@ -77,6 +87,8 @@ Tickets expandOrbits(const Tickets& base, const PoolSymmetry& symmetry);
 // field, whose sums mix the numbers more than a turn does, more.
 constexpr int kMostScalings = 6;
 constexpr int kMostFieldScalings = 8;
+// The most positions the turns with cycles of 4 and 2 leave in place.
+constexpr int kMostMixedInPlace = 5;
 
 // The groups worth trying for a pool of v positions: turns of every cycle
 // length from 2 up with as many whole cycles as fit, and those with one
@@ -84,7 +96,9 @@ constexpr int kMostFieldScalings = 8;
 // positions in place also with a multiplier, one for each group of
 // multipliers; the turns of three or more cycles that leave one position
 // in place or none, and of any cycles that leave exactly two, also
-// mirrored (x -> -x within each cycle, the two in place swapped).
+// mirrored (x -> -x within each cycle, the two in place swapped); and
+// turns of one or two cycles of 4 with one or two of 2 that leave at most
+// five positions in place.
 std::vector<PoolSymmetry> symmetriesFor(int v);
 // Those for a pool too big for every turn: one cycle of all v positions and
 // one of v - 1 with one in place, each also with a multiplier, one for each

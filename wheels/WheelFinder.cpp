@@ -63,9 +63,12 @@ std::string symmetryName(const PoolSymmetry& symmetry)
     if (symmetry.field)
         return "a choice among orbits of tickets under the sums and the multiples by " + std::to_string(symmetry.scalings())
                + " numbers of the field of " + std::to_string(symmetry.length) + " numbers";
-    return "a choice among orbits of tickets under a turn of " + std::to_string(symmetry.cycles) + " cycle"
-           + (symmetry.cycles == 1 ? "" : "s") + " of " + std::to_string(symmetry.length) + " numbers"
+    const auto cyclesOf = [](int count, int length) {
+        return std::to_string(count) + (count == 1 ? " cycle of " : " cycles of ") + std::to_string(length);
+    };
+    return "a choice among orbits of tickets under a turn of " + cyclesOf(symmetry.cycles, symmetry.length) + " numbers"
            + (symmetry.multiplies() ? " and multiples by " + std::to_string(symmetry.multiplier) : "")
+           + (symmetry.halfCycles > 0 ? " and " + cyclesOf(symmetry.halfCycles, symmetry.length / 2) : "")
            + (symmetry.swapsInPlace ? " that swap the two numbers in place" : "");
 }
 
@@ -105,8 +108,9 @@ private:
 
     WheelShape shape_;
     SearchRandom seeds_;
-    // The groups with multipliers draw from a stream of their own, which
-    // leaves the other searches' seeds as they are without them.
+    // The groups with multipliers and the turns with cycles of half the
+    // length draw from a stream of their own, which leaves the other
+    // searches' seeds as they are without them.
     SearchRandom groupSeeds_;
     std::uint64_t work_;
     std::uint64_t spent_ = 0;
@@ -245,7 +249,7 @@ void Finder::findCovering()
         choosers.erase(first, last);
     };
     const auto seedFor = [this](const PoolSymmetry* symmetry) {
-        return (symmetry && symmetry->multiplies() ? groupSeeds_ : seeds_).next();
+        return (symmetry && (symmetry->multiplies() || symmetry->halfCycles > 0) ? groupSeeds_ : seeds_).next();
     };
     std::uint64_t memory = 0;
     const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {

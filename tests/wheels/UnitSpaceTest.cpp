@@ -59,8 +59,36 @@ TEST(PoolSymmetry, TurnsCyclesAndExpandsEachOrbitOnce)
     const auto turns = symmetriesFor(7);
     EXPECT_EQ(turns.front().length, 2);
     EXPECT_EQ(turns.front().cycles, 3);
-    const auto lastTurn = std::find_if(turns.rbegin(), turns.rend(), [](const PoolSymmetry& group) { return !group.multiplies(); });
+    const auto lastTurn = std::find_if(turns.rbegin(), turns.rend(), [](const PoolSymmetry& group) {
+        return !group.multiplies() && group.halfCycles == 0;
+    });
     EXPECT_EQ(lastTurn->length, 7);
+}
+
+TEST(PoolSymmetry, TurnsCyclesOfHalfTheLengthWithTheLongOnes)
+{
+    PoolSymmetry turn{4, 2}; // (0 1 2 3)(4 5 6 7)(8 9), 10 on in place
+    turn.halfCycles = 1;
+    EXPECT_EQ(turn.inPlace(), 10);
+    EXPECT_EQ((std::vector<int>{turn.image(3), turn.image(7), turn.image(8), turn.image(9), turn.image(9, 2), turn.image(10)}),
+              (std::vector<int>{0, 4, 9, 8, 9, 10}));
+    // The short cycle comes back after two turns: a set of it and a long
+    // cycle has four images, one of it and the numbers in place one.
+    EXPECT_EQ(expandOrbits({setOf({0, 8})}, turn).size(), 4u);
+    EXPECT_EQ(expandOrbits({setOf({8, 9, 10})}, turn).size(), 1u);
+    EXPECT_EQ(expandOrbits({setOf({0, 2, 8})}, turn).size(), 2u);
+    // Offered where they leave at most five numbers in place.
+    const auto mixedOf = [](int v) {
+        std::vector<std::pair<int, int>> mixed;
+        for (const PoolSymmetry& group : symmetriesFor(v))
+            if (group.halfCycles > 0)
+                mixed.emplace_back(group.cycles, group.halfCycles);
+        return mixed;
+    };
+    EXPECT_EQ(mixedOf(7), (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(mixedOf(15), (std::vector<std::pair<int, int>>{{2, 1}, {2, 2}}));
+    EXPECT_EQ(mixedOf(17), (std::vector<std::pair<int, int>>{{2, 2}}));
+    EXPECT_TRUE(mixedOf(18).empty());
 }
 
 TEST(PoolSymmetry, MultipliesWithinACycleAndExpandsTheWholeGroupsOrbit)
