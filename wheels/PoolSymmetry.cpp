@@ -90,6 +90,11 @@ std::vector<PoolSymmetry> symmetriesFor(int v)
             if (mixed.inPlace() <= v && v - mixed.inPlace() <= kMostMixedInPlace)
                 groups.push_back(mixed);
         }
+    if (const IcosahedralGroup* rotations = IcosahedralGroup::of(v)) {
+        PoolSymmetry line{v, 0};
+        line.rotations = rotations;
+        groups.push_back(line);
+    }
     return groups;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "IcosahedralGroup.h"
 #include "PrimePowerField.h"
 #include "WheelShape.h"
 
@@ -17,9 +18,11 @@
 // of 6 for 20 numbers, 3 if 3. After the cycles, `halfCycles` cycles of
 // half their length may turn with them (a plain turn only): two cycles of 4
 // and one of 2, five numbers in place, make 55 tickets of 5 for 15 numbers,
-// 3 if 3. A wheel that the group maps onto itself is known by one ticket of
-// each orbit, so a search among such wheels has a fraction of the choices,
-// and many of the smallest wheels known are of this kind.
+// 3 if 3. With `rotations` the group is theirs instead, on a pool of
+// `length` = q + 1 positions, the line of q, and no cycles. A wheel that
+// the group maps onto itself is known by one ticket of each orbit, so a
+// search among such wheels has a fraction of the choices, and many of the
+// smallest wheels known are of this kind.
 struct PoolSymmetry {
     int length = 1;
     int cycles = 0;
@@ -27,10 +30,11 @@ struct PoolSymmetry {
     const PrimePowerField* field = nullptr;
     bool swapsInPlace = false;
     int halfCycles = 0;
+    const IcosahedralGroup* rotations = nullptr;
 
     // The first position left in place.
     int inPlace() const { return length * cycles + length / 2 * halfCycles; }
-    // Where a position goes in `turns` turns.
+    // Where a position goes in `turns` turns (not for the rotations).
     int image(int position, int turns = 1) const
     {
         if (position >= inPlace())
@@ -46,16 +50,30 @@ struct PoolSymmetry {
     // Where a position goes multiplied once.
     int scaled(int position) const { return scaledBy(position, multiplier); }
     bool multiplies() const { return multiplier != 1; }
+    // More than a turn, with multiples or the rotations: a small search
+    // that settles soon.
+    bool settlesSoon() const { return multiplies() || rotations; }
     // How often the multiplier is applied before it is the identity.
     int scalings() const;
     // The number of group elements: each a scaling then a turn.
-    int order() const { return length * scalings(); }
+    int order() const
+    {
+        return rotations ? static_cast<int>(rotations->elements().size()) : length * scalings();
+    }
     // Calls f with every image of the positions, one per group element
     // (an image may come more than once), each in `scratch`.
     template <class F>
     void forEachImage(const std::vector<int>& positions, std::vector<int>& scratch, F f) const
     {
         scratch.resize(positions.size());
+        if (rotations) {
+            for (const std::vector<int>& element : rotations->elements()) {
+                for (std::size_t i = 0; i < positions.size(); ++i)
+                    scratch[i] = element[static_cast<std::size_t>(positions[i])];
+                f(scratch);
+            }
+            return;
+        }
         const int times = scalings();
         const int first = inPlace();
         for (int s = 0, factor = 1; s < times; ++s, factor = product(factor, multiplier)) {
@@ -98,7 +116,8 @@ constexpr int kMostMixedInPlace = 5;
 // in place or none, and of any cycles that leave exactly two, also
 // mirrored (x -> -x within each cycle, the two in place swapped); and
 // turns of one or two cycles of 4 with one or two of 2 that leave at most
-// five positions in place.
+// five positions in place; and the rotations of the icosahedron where v - 1
+// is a prime they act on.
 std::vector<PoolSymmetry> symmetriesFor(int v);
 // Those for a pool too big for every turn: one cycle of all v positions and
 // one of v - 1 with one in place, each also with a multiplier, one for each

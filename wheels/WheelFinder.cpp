@@ -52,14 +52,24 @@ std::uint64_t moveWork(const WheelShape& shape)
 
 // A turn with multipliers has a fraction of the orbits to search, and that
 // fraction of a round's work; a field's sums and multiples, whose wheels of
-// a big pool come only after a long search, have a whole share.
-std::uint64_t workShare(const std::optional<PoolSymmetry>& symmetry)
+// a big pool come only after a long search, have a whole share. The
+// rotations of an icosahedron have few orbits, which hold the best wheel of
+// their pool known here but seldom yield it at the first start: while
+// their wheel is the smallest found, several shares.
+constexpr std::uint64_t kLeadingRotationShares = 8;
+
+std::uint64_t roundWork(std::uint64_t round, const std::optional<PoolSymmetry>& symmetry, bool leading)
 {
-    return symmetry && !symmetry->field ? static_cast<std::uint64_t>(symmetry->scalings()) : 1;
+    if (symmetry && symmetry->rotations)
+        return leading ? round * kLeadingRotationShares : round;
+    return symmetry && !symmetry->field ? round / static_cast<std::uint64_t>(symmetry->scalings()) : round;
 }
 
 std::string symmetryName(const PoolSymmetry& symmetry)
 {
+    if (symmetry.rotations)
+        return "a choice among orbits of tickets under the rotations of an icosahedron on the line of "
+               + std::to_string(symmetry.length - 1) + " numbers and infinity";
     if (symmetry.field)
         return "a choice among orbits of tickets under the sums and the multiples by " + std::to_string(symmetry.scalings())
                + " numbers of the field of " + std::to_string(symmetry.length) + " numbers";
@@ -108,9 +118,9 @@ private:
 
     WheelShape shape_;
     SearchRandom seeds_;
-    // The groups with multipliers and the turns with cycles of half the
-    // length draw from a stream of their own, which leaves the other
-    // searches' seeds as they are without them.
+    // The groups with multipliers, the rotations and the turns with cycles
+    // of half the length draw from a stream of their own, which leaves the
+    // other searches' seeds as they are without them.
     SearchRandom groupSeeds_;
     std::uint64_t work_;
     std::uint64_t spent_ = 0;
@@ -249,7 +259,7 @@ void Finder::findCovering()
         choosers.erase(first, last);
     };
     const auto seedFor = [this](const PoolSymmetry* symmetry) {
-        return (symmetry && (symmetry->multiplies() || symmetry->halfCycles > 0) ? groupSeeds_ : seeds_).next();
+        return (symmetry && (symmetry->settlesSoon() || symmetry->halfCycles > 0) ? groupSeeds_ : seeds_).next();
     };
     std::uint64_t memory = 0;
     const auto keep = [&](const PoolSymmetry* symmetry, std::string method) {
@@ -271,11 +281,12 @@ void Finder::findCovering()
         // without one number fixed, and multiplied.
         std::vector<PoolSymmetry> symmetries = shape_.pool <= kMostSymmetricPool ? symmetriesFor(shape_.pool)
                                                                                  : bigPoolSymmetries(shape_.pool);
-        // The groups with multipliers before the plain turns: small searches
-        // that settle soon, and the designs they find come early.
+        // The groups with multipliers and the rotations before the plain
+        // turns: small searches that settle soon, and the designs they find
+        // come early.
         std::stable_sort(symmetries.begin(), symmetries.end(), [this](const PoolSymmetry& a, const PoolSymmetry& b) {
-            return std::make_pair(!a.multiplies(), columnIncidences(shape_, &a))
-                   < std::make_pair(!b.multiplies(), columnIncidences(shape_, &b));
+            return std::make_pair(!a.settlesSoon(), columnIncidences(shape_, &a))
+                   < std::make_pair(!b.settlesSoon(), columnIncidences(shape_, &b));
         });
         for (const PoolSymmetry& symmetry : symmetries)
             keep(&symmetry, symmetryName(symmetry));
@@ -290,7 +301,8 @@ void Finder::findCovering()
             if (chooser.stuck)
                 chooser.search->startAfresh(seedFor(chooser.symmetry ? &*chooser.symmetry : nullptr));
             chooser.stuck = false;
-            const std::size_t size = choose(*chooser.search, round / workShare(chooser.symmetry), chooser.method);
+            const bool leading = chooser.best == found_.tickets.size();
+            const std::size_t size = choose(*chooser.search, roundWork(round, chooser.symmetry, leading), chooser.method);
             if (size == 0)
                 continue;
             chooser.best = std::min(chooser.best, size);
@@ -324,11 +336,11 @@ void Finder::findCovering()
             }
         }
         // The better half of the plain choices goes on, down to a few, and
-        // so does the better half of the groups with multipliers, small
-        // searches whose first runs are as much a lottery, and any group
-        // that beats every plain choice.
+        // so does the better half of the groups with multipliers and the
+        // rotations, small searches whose first runs are as much a lottery,
+        // and any group that beats every plain choice.
         const auto firstPlain = std::stable_partition(choosers.begin(), choosers.end(), [](const Chooser& c) {
-            return c.symmetry && c.symmetry->multiplies();
+            return c.symmetry && c.symmetry->settlesSoon();
         });
         const auto byBest = [](const Chooser& a, const Chooser& b) { return a.best < b.best; };
         std::stable_sort(choosers.begin(), firstPlain, byBest);
