@@ -2,6 +2,7 @@
 #include "IcosahedralGroup.h"
 
 #include "PoolSet.h"
+#include "PrimePowerField.h"
 
 #include <algorithm>
 #include <array>
@@ -27,14 +28,6 @@ bool hasPrimeOrder(const Permutation& p, int n)
     for (int i = 1; i < n; ++i)
         power = after(power, p);
     return std::is_sorted(power.begin(), power.end()) && !std::is_sorted(p.begin(), p.end());
-}
-
-bool isPrime(int n)
-{
-    for (int d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return n >= 2;
 }
 
 // The maps z -> (a z + b) / (c z + d) of determinant 1 with a not 0, on

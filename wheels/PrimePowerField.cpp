@@ -86,15 +86,20 @@ int PrimePowerField::power(int a, int n) const
     return result;
 }
 
+bool isPrime(int n)
+{
+    for (int d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return n >= 2;
+}
+
 const PrimePowerField* PrimePowerField::of(int q)
 {
     static const auto fields = [] {
         std::array<std::unique_ptr<PrimePowerField>, kMostPoolNumbers + 1> made;
         for (int p = 2; p * p <= kMostPoolNumbers; ++p) {
-            bool prime = true;
-            for (int d = 2; d * d <= p; ++d)
-                prime = prime && p % d != 0;
-            if (!prime)
+            if (!isPrime(p))
                 continue;
             for (int e = 2, q = p * p; q <= kMostPoolNumbers; ++e, q *= p)
                 made[static_cast<std::size_t>(q)] = std::make_unique<PrimePowerField>(p, e);

@@ -31,3 +31,6 @@ private:
     std::vector<int> sum_;
     std::vector<int> product_;
 };
+
+// Whether n is a prime.
+bool isPrime(int n);
